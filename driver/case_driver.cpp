@@ -1,0 +1,72 @@
+#include "driver/case_driver.hpp"
+
+#include <cstdint>
+
+#include "driver/bead_model.hpp"
+#include "driver/model_reader.hpp"
+#include "records/list_read.hpp"
+#include "records/record_write.hpp"
+#include "records/units.hpp"
+
+namespace sferonda {
+
+namespace {
+
+constexpr const char* LOG_FILE_NAME = "sferonda-log.txt";
+
+struct CaseNames {
+    Name coordinates_file_name = make_name("");
+    Name colors_file_name = make_name("");
+    Name output_name = make_name("");
+};
+
+void write_banner_and_echo(std::int32_t display_type, const CaseNames& names) {
+    write_list(CONSOLE_OUTPUT_UNIT, {"  "});
+    write_list(CONSOLE_OUTPUT_UNIT, {"  "});
+    write_list(CONSOLE_OUTPUT_UNIT, {"* Program Sferonda, version 3"});
+    write_list(CONSOLE_OUTPUT_UNIT, {"     Sferonda project contributors"});
+    write_list(CONSOLE_OUTPUT_UNIT, {"     Bead-model scene generator"});
+    write_list(CONSOLE_OUTPUT_UNIT, {"* Type of display: ", display_type});
+    write_list(CONSOLE_OUTPUT_UNIT,
+               {"* Name of file with coordinates and connectors: ", names.coordinates_file_name});
+    write_list(CONSOLE_OUTPUT_UNIT, {"* Name of file with colors: ", names.colors_file_name});
+    write_list(CONSOLE_OUTPUT_UNIT, {"* Name of ouput file (without extension): ", names.output_name});
+}
+
+void run_case(std::int32_t display_type, CaseNames& names) {
+    read_list_or_fail(MAIN_INPUT_UNIT, {names.coordinates_file_name});
+    read_list_or_fail(MAIN_INPUT_UNIT, {names.colors_file_name});
+    read_list_or_fail(MAIN_INPUT_UNIT, {names.output_name});
+    write_banner_and_echo(display_type, names);
+    open_old(COORDINATES_UNIT, trimmed(names.coordinates_file_name));
+    open_old(COLORS_UNIT, trimmed(names.colors_file_name));
+    SFERONDA(display_type, COORDINATES_UNIT, COLORS_UNIT, LOG_UNIT, OUTPUT_UNIT, names.output_name);
+    close_unit(COORDINATES_UNIT);
+    close_unit(COLORS_UNIT);
+}
+
+}  // namespace
+
+void run_cases() {
+    write_list(CONSOLE_OUTPUT_UNIT, {"Give name of main input file"});
+    Name main_input_file_name = make_name("");
+    read_list_or_fail(CONSOLE_INPUT_UNIT, {main_input_file_name});
+    open_old(MAIN_INPUT_UNIT, trimmed(main_input_file_name));
+    open_unknown(LOG_UNIT, LOG_FILE_NAME);
+
+    // The case values are single variables: a null value in the main input
+    // file keeps what the previous case left in them.
+    std::int32_t display_type = 0;
+    CaseNames names;
+    read_list_or_fail(MAIN_INPUT_UNIT, {display_type});
+    while (display_type >= 0) {
+        run_case(display_type, names);
+        read_list_or_fail(MAIN_INPUT_UNIT, {display_type});
+    }
+
+    write_list(CONSOLE_OUTPUT_UNIT, {"* No more cases. End of execution"});
+    close_unit(LOG_UNIT);
+    close_unit(MAIN_INPUT_UNIT);
+}
+
+}  // namespace sferonda

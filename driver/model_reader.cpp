@@ -1,0 +1,162 @@
+#include "driver/model_reader.hpp"
+
+#include "driver/dispatcher.hpp"
+#include "driver/pause.hpp"
+#include "records/list_read.hpp"
+#include "records/record_write.hpp"
+#include "records/units.hpp"
+
+namespace sferonda {
+
+namespace {
+
+constexpr int CONSOLE = CONSOLE_OUTPUT_UNIT;
+
+// Reads one case's two files into the model. Every step that finds a
+// problem reports it and answers false; the case is then abandoned.
+class CaseReader {
+public:
+    CaseReader(BeadModel& model, int coordinates_unit, int colors_unit)
+        : model_(model), coordinates_unit_(coordinates_unit), colors_unit_(colors_unit) {}
+
+    bool read_coordinates_file() {
+        rewind_unit(coordinates_unit_);
+        return read_bead_count() && read_beads() && read_connector_count() && read_connectors();
+    }
+
+    bool read_colors_file() {
+        rewind_unit(colors_unit_);
+        return read_bead_colors() && read_connector_colors();
+    }
+
+private:
+    bool read_bead_count() {
+        if (!read_coordinates({model_.bead_count})) return false;
+        if (model_.bead_count <= MAX_BEADS) return true;
+        write_list(CONSOLE, {" *** WARNING subroutine SFERONDA:"});
+        write_list(CONSOLE, {"     Number of beads", model_.bead_count, " exceeds dimension", MAX_BEADS});
+        write_list(CONSOLE, {"     RETURN (Graphics file not generated)"});
+        return false;
+    }
+
+    bool read_beads() {
+        for (std::int32_t i = 1; i <= model_.bead_count; ++i) {
+            if (!read_coordinates({index_, model_.bead_x[i], model_.bead_y[i], model_.bead_z[i],
+                                   model_.bead_radius[i]})) {
+                return false;
+            }
+            if (index_ != i) {
+                return index_error({"ERROR in Sferonda when reading coordinates of bead", i},
+                                   "Found line with bead index");
+            }
+        }
+        return true;
+    }
+
+    bool read_connector_count() {
+        if (!read_coordinates({model_.connector_count})) return false;
+        if (model_.connector_count <= MAX_CONNECTORS) return true;
+        write_list(CONSOLE, {" *** WARNING subroutine SFERONDA_1:"});
+        write_list(CONSOLE,
+                   {"     Number of connectors", model_.connector_count, " exceeds dimension", MAX_CONNECTORS});
+        write_list(CONSOLE, {"     RETURN (Graphics file not generated)"});
+        return false;
+    }
+
+    bool read_connectors() {
+        for (std::int32_t j = 1; j <= model_.connector_count; ++j) {
+            if (!read_coordinates({index_, model_.connector_first[j], model_.connector_second[j],
+                                   model_.connector_radius[j]})) {
+                return false;
+            }
+            if (index_ != j) {
+                return index_error({"ERROR in Sferonda when reading data of connector ", j},
+                                   "Found line with connector index");
+            }
+        }
+        return true;
+    }
+
+    bool read_bead_colors() {
+        std::int32_t count = 0;
+        if (!read_colors({count})) return false;
+        if (count != model_.bead_count) {
+            write_list(CONSOLE, {"*** ERROR in Sferonda: Numbers of beads", " in the two files not equal",
+                                 model_.bead_count, count});
+            return error_pause();
+        }
+        for (std::int32_t i = 1; i <= count; ++i) {
+            if (!read_colors({index_, model_.bead_color[i]})) return false;
+            if (index_ != i) {
+                return index_error({"ERROR in Sferonda when reading color of bead ", i},
+                                   "Found line with bead index");
+            }
+        }
+        return true;
+    }
+
+    bool read_connector_colors() {
+        std::int32_t count = 0;
+        if (!read_colors({count})) return false;
+        if (count != model_.connector_count) {
+            write_list(CONSOLE, {"*** ERROR in Sferonda: Numbers of connectors", " in the two files not equal",
+                                 model_.connector_count, count});
+            return error_pause();
+        }
+        for (std::int32_t j = 1; j <= count; ++j) {
+            if (!read_colors({index_, model_.connector_color[j]})) return false;
+            if (index_ != j) {
+                return index_error({"ERROR in Sferondawhen reading color of connector ", j},
+                                   "Found line with connector index");
+            }
+        }
+        return true;
+    }
+
+    bool read_coordinates(std::initializer_list<ReadTarget> targets) {
+        if (read_list(coordinates_unit_, targets)) return true;
+        write_list(CONSOLE, {"ERROR in Sferonda: End of file while reading ", "coordinates file"});
+        return error_pause();
+    }
+
+    bool read_colors(std::initializer_list<ReadTarget> targets) {
+        if (read_list(colors_unit_, targets)) return true;
+        write_list(CONSOLE, {"ERROR in Sferonda: End of file while reading ", "colors file"});
+        return error_pause();
+    }
+
+    bool index_error(std::initializer_list<Value> where, const char* found_text) {
+        write_list(CONSOLE, where);
+        write_list(CONSOLE, {found_text, index_});
+        return error_pause();
+    }
+
+    static bool error_pause() {
+        PAUSE();
+        return false;
+    }
+
+    BeadModel& model_;
+    int coordinates_unit_;
+    int colors_unit_;
+    // The running index read from each line; a null value on a line keeps
+    // the index of the line before.
+    std::int32_t index_ = 0;
+};
+
+}  // namespace
+
+BeadModel& bead_model() {
+    static BeadModel model;
+    return model;
+}
+
+void SFERONDA(std::int32_t display_type, int coordinates_unit, int colors_unit, int log_unit,
+              int output_unit, const Name& output_name) {
+    BeadModel& model = bead_model();
+    CaseReader reader(model, coordinates_unit, colors_unit);
+    if (!reader.read_coordinates_file() || !reader.read_colors_file()) return;
+    BUILDSFERONDA(display_type, model, log_unit, output_unit, output_name);
+}
+
+}  // namespace sferonda

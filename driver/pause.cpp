@@ -1,0 +1,37 @@
+#include "driver/pause.hpp"
+
+#include <cstdlib>
+#include <string>
+
+#include "records/record_write.hpp"
+#include "records/units.hpp"
+
+namespace sferonda {
+
+namespace {
+
+bool is_empty_answer(std::string_view line) {
+    return line.empty() || line.front() == '\r';
+}
+
+void run_command(std::string_view line) {
+    if (line.back() == '\r') line.remove_suffix(1);
+    // The command may look at our files and the console: show it all first.
+    flush_output_units();
+    std::string command(line);
+    (void)std::system(command.c_str());
+}
+
+}  // namespace
+
+void PAUSE() {
+    for (;;) {
+        write_text_record(CONSOLE_OUTPUT_UNIT, "Fortran Pause - Enter command<CR> or <CR> to continue.");
+        std::string_view answer;
+        if (!input_unit(CONSOLE_INPUT_UNIT).next_line(answer)) return;
+        if (is_empty_answer(answer)) return;
+        run_command(answer);
+    }
+}
+
+}  // namespace sferonda

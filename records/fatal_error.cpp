@@ -1,0 +1,61 @@
+#include "records/fatal_error.hpp"
+
+#include <cstdio>
+#include <unistd.h>
+
+#include "records/run_end.hpp"
+#include "records/units.hpp"
+
+namespace sferonda {
+
+namespace {
+
+const char* message_pattern(IoError error) {
+    switch (error) {
+        case IoError::EndOfFile: return "end-of-file during read, unit %d, file %s";
+        case IoError::FileNotFound: return "file not found, unit %d, file %s";
+        case IoError::OpenFailure: return "open failure, unit %d, file %s";
+        case IoError::WriteFailure: return "error during write, unit %d, file %s";
+        case IoError::ReadFailure: return "error during read, unit %d, file %s";
+        case IoError::SyntaxError: return "list-directed I/O syntax error, unit %d, file %s";
+        case IoError::ConversionError: return "input conversion error, unit %d, file %s";
+    }
+    return "unknown error, unit %d, file %s";
+}
+
+void write_all(int fd, const std::string& text) {
+    std::size_t done = 0;
+    while (done < text.size()) {
+        ssize_t count = ::write(fd, text.data() + done, text.size() - done);
+        if (count <= 0) return;
+        done += static_cast<std::size_t>(count);
+    }
+}
+
+}  // namespace
+
+std::string fatal_error_line(IoError error, int unit, std::string_view full_path) {
+    std::string path(full_path);
+    int needed = std::snprintf(nullptr, 0, message_pattern(error), unit, path.c_str());
+    std::string message(static_cast<std::size_t>(needed) + 1, '\0');
+    std::snprintf(message.data(), message.size(), message_pattern(error), unit, path.c_str());
+    message.pop_back();
+    std::string line = "forrtl: severe";
+    line += " (" + std::to_string(static_cast<int>(error)) + "): ";
+    line += message;
+    return line;
+}
+
+void fatal_io_error(IoError error, int unit) {
+    fatal_io_error(error, unit, unit_path(unit));
+}
+
+void fatal_io_error(IoError error, int unit, std::string_view full_path) {
+    std::string line = fatal_error_line(error, unit, full_path);
+    // What the console was told before the failure comes before the fatal line.
+    if (unit != CONSOLE_OUTPUT_UNIT) output_unit(CONSOLE_OUTPUT_UNIT).try_flush();
+    write_all(STDERR_FILENO, line + "\r\n");
+    abort_run(static_cast<int>(error));
+}
+
+}  // namespace sferonda

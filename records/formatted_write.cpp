@@ -1,0 +1,66 @@
+#include <cassert>
+
+#include "records/field_format.hpp"
+#include "records/record_write.hpp"
+#include "records/units.hpp"
+
+namespace sferonda {
+
+namespace {
+
+void format_field(char* out, const LayoutPiece& field, const Value& value) {
+    using Kind = LayoutPiece::Kind;
+    switch (field.kind) {
+        case Kind::TextField:
+            assert(value.kind() == Value::Kind::Text);
+            format_text_field(out, field.width, value.text());
+            return;
+        case Kind::IntegerField:
+            assert(value.kind() == Value::Kind::Integer);
+            format_integer_field(out, field.width, field.precision, value.integer());
+            return;
+        case Kind::FixedField:
+            assert(value.kind() == Value::Kind::Real);
+            format_fixed_field(out, field.width, field.precision, value.real());
+            return;
+        case Kind::ExponentField:
+            assert(value.kind() == Value::Kind::Real);
+            format_exponent_field(out, field.width, field.precision, value.real());
+            return;
+        default:
+            assert(false && "not a data field");
+    }
+}
+
+}  // namespace
+
+void write_formatted(int unit, const Layout& layout, std::span<const Value> values) {
+    OutputBuffer& out = output_unit(unit);
+    std::size_t next = 0;
+    for (const LayoutPiece& piece : layout.pieces()) {
+        if (piece.takes_value()) {
+            if (next == values.size()) break;
+            format_field(out.grab(static_cast<std::size_t>(piece.width)), piece, values[next++]);
+            continue;
+        }
+        switch (piece.kind) {
+            case LayoutPiece::Kind::Literal: out.append(piece.text); break;
+            case LayoutPiece::Kind::Blanks: out.append_blanks(static_cast<std::size_t>(piece.width)); break;
+            default: out.end_line(); break;
+        }
+    }
+    assert(next == values.size() && "more values than the layout has fields");
+    out.end_line();
+}
+
+void write_formatted(int unit, const Layout& layout, std::initializer_list<Value> values) {
+    write_formatted(unit, layout, std::span<const Value>(values.begin(), values.size()));
+}
+
+void write_text_record(int unit, std::string_view text) {
+    OutputBuffer& out = output_unit(unit);
+    out.append(text);
+    out.end_line();
+}
+
+}  // namespace sferonda

@@ -1,0 +1,86 @@
+#include "records/line_source.hpp"
+
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
+
+#include "records/fatal_error.hpp"
+
+namespace sferonda {
+
+namespace {
+constexpr std::size_t BLOCK_SIZE = 64 * 1024;
+}
+
+LineSource::LineSource(int fd, int unit)
+    : fd_(fd), unit_(unit), from_memory_(false), buffer_(BLOCK_SIZE) {}
+
+LineSource::LineSource(std::string text, int unit)
+    : fd_(-1), unit_(unit), from_memory_(true), at_end_(true),
+      buffer_(text.begin(), text.end()), end_(buffer_.size()) {}
+
+bool LineSource::next_line(std::string_view& line) {
+    long_line_.clear();
+    for (;;) {
+        if (take_buffered_line(line)) return true;
+        if (at_end_) {
+            if (begin_ == end_ && long_line_.empty()) return false;
+            // The last line of a file that does not end with a line feed.
+            long_line_.append(buffer_.data() + begin_, end_ - begin_);
+            begin_ = end_;
+            line = long_line_;
+            return true;
+        }
+        refill();
+    }
+}
+
+bool LineSource::take_buffered_line(std::string_view& line) {
+    const char* start = buffer_.data() + begin_;
+    const void* found = std::memchr(start, '\n', end_ - begin_);
+    if (found == nullptr) return false;
+    std::size_t length = static_cast<const char*>(found) - start;
+    if (long_line_.empty()) {
+        line = std::string_view(start, length);
+    } else {
+        long_line_.append(start, length);
+        line = long_line_;
+    }
+    begin_ += length + 1;
+    return true;
+}
+
+bool LineSource::refill() {
+    if (begin_ == 0 && end_ == buffer_.size()) {
+        // A line longer than the block: keep its head aside and read on.
+        long_line_.append(buffer_.data(), end_);
+        end_ = 0;
+    } else if (begin_ > 0) {
+        std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
+        end_ -= begin_;
+        begin_ = 0;
+    }
+    for (;;) {
+        ssize_t count = ::read(fd_, buffer_.data() + end_, buffer_.size() - end_);
+        if (count > 0) {
+            end_ += static_cast<std::size_t>(count);
+            return true;
+        }
+        if (count == 0) {
+            at_end_ = true;
+            return false;
+        }
+        if (errno != EINTR) fatal_io_error(IoError::ReadFailure, unit_);
+    }
+}
+
+void LineSource::rewind() {
+    long_line_.clear();
+    begin_ = 0;
+    if (from_memory_) return;
+    if (::lseek(fd_, 0, SEEK_SET) < 0) fatal_io_error(IoError::ReadFailure, unit_);
+    end_ = 0;
+    at_end_ = false;
+}
+
+}  // namespace sferonda

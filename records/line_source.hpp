@@ -1,0 +1,40 @@
+#pragma once
+// Lines of an input file, read through a block buffer, or of a text held
+// in memory. The free-form reader asks for one line at a time.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace sferonda {
+
+class LineSource {
+public:
+    // Reads from the open descriptor `fd` (not closed here); `unit` names it in errors.
+    LineSource(int fd, int unit);
+    // Serves the lines of `text` itself.
+    LineSource(std::string text, int unit);
+
+    // The next line without its line feed; a carriage return before the line
+    // feed is left in place. False at the end of the source. The view stays
+    // valid until the next call.
+    bool next_line(std::string_view& line);
+
+    // Back to the first line.
+    void rewind();
+
+private:
+    bool refill();
+    bool take_buffered_line(std::string_view& line);
+
+    int fd_;
+    int unit_;
+    bool from_memory_;
+    bool at_end_ = false;
+    std::vector<char> buffer_;
+    std::size_t begin_ = 0;  // first unread byte in buffer_
+    std::size_t end_ = 0;    // one past the last valid byte in buffer_
+    std::string long_line_;  // a line that outgrew the buffer
+};
+
+}  // namespace sferonda

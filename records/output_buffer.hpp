@@ -1,0 +1,48 @@
+#pragma once
+// Buffered record output to a file or to the console. Records are built in
+// place in the buffer and written out in large blocks; every failed write is
+// the fatal write error of the unit.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace sferonda {
+
+class OutputBuffer {
+public:
+    // Writes to `fd` (not closed here). The console ends lines with a line
+    // feed and holds free-form lines of 79 characters; files end lines with
+    // carriage return and line feed and hold 80.
+    OutputBuffer(int fd, int unit, bool console);
+
+    // `count` contiguous bytes to be filled by the caller, appended to the record.
+    char* grab(std::size_t count);
+    void append(std::string_view text);
+    void append_blanks(std::size_t count);
+    void end_line();
+
+    // Writes out what is buffered; fatal write error on failure.
+    void flush();
+    // Writes out what is buffered; false on failure, reporting nothing.
+    bool try_flush();
+
+    bool is_console() const { return console_; }
+    int free_form_line_limit() const { return console_ ? 79 : 80; }
+
+    // Instead of writing, keep everything in memory (tests and harnesses).
+    void capture_in_memory() { capturing_ = true; }
+    std::string take_captured();
+
+private:
+    int fd_;
+    int unit_;
+    bool console_;
+    bool capturing_ = false;
+    std::vector<char> buffer_;
+    std::size_t used_ = 0;
+    std::string captured_;
+};
+
+}  // namespace sferonda

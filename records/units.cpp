@@ -1,0 +1,187 @@
+#include "records/units.hpp"
+
+#include <array>
+#include <cassert>
+#include <cerrno>
+#include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "records/fatal_error.hpp"
+
+namespace sferonda {
+
+namespace {
+
+constexpr int UNIT_LIMIT = 100;
+
+struct UnitSlot {
+    int fd = -1;
+    std::string path;
+    std::unique_ptr<LineSource> input;
+    std::unique_ptr<OutputBuffer> output;
+};
+
+std::array<UnitSlot, UNIT_LIMIT>& slots() {
+    static std::array<UnitSlot, UNIT_LIMIT> table;
+    return table;
+}
+
+UnitSlot& slot(int unit) {
+    assert(unit >= 0 && unit < UNIT_LIMIT);
+    return slots()[unit];
+}
+
+UnitSlot& console_output_slot() {
+    UnitSlot& console = slot(CONSOLE_OUTPUT_UNIT);
+    if (!console.output) {
+        console.path = "stdout";
+        console.output = std::make_unique<OutputBuffer>(STDOUT_FILENO, CONSOLE_OUTPUT_UNIT, true);
+    }
+    return console;
+}
+
+UnitSlot& console_input_slot() {
+    UnitSlot& console = slot(CONSOLE_INPUT_UNIT);
+    if (!console.input) {
+        console.path = "stdin";
+        console.input = std::make_unique<LineSource>(STDIN_FILENO, CONSOLE_INPUT_UNIT);
+    }
+    return console;
+}
+
+bool is_console_unit(int unit) {
+    return unit == CONSOLE_INPUT_UNIT || unit == CONSOLE_OUTPUT_UNIT;
+}
+
+void release(UnitSlot& unit) {
+    if (unit.fd >= 0) ::close(unit.fd);
+    unit = UnitSlot{};
+}
+
+}  // namespace
+
+std::string full_path_name(std::string_view file_name) {
+    if (!file_name.empty() && file_name.front() == '/') return std::string(file_name);
+    std::array<char, 4096> directory{};
+    std::string path = ::getcwd(directory.data(), directory.size()) ? directory.data() : "";
+    path += '/';
+    path += file_name;
+    return path;
+}
+
+void open_old(int unit, std::string_view file_name) {
+    if (is_open(unit)) close_unit(unit);
+    std::string name(file_name);
+    std::string path = full_path_name(file_name);
+    int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        bool missing = errno == ENOENT || errno == ENOTDIR;
+        fatal_io_error(missing ? IoError::FileNotFound : IoError::OpenFailure, unit, path);
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || S_ISDIR(status.st_mode)) {
+        ::close(fd);
+        fatal_io_error(IoError::OpenFailure, unit, path);
+    }
+    UnitSlot& opened = slot(unit);
+    opened.fd = fd;
+    opened.path = std::move(path);
+    opened.input = std::make_unique<LineSource>(fd, unit);
+}
+
+void open_unknown(int unit, std::string_view file_name) {
+    if (is_open(unit)) close_unit(unit);
+    std::string name(file_name);
+    std::string path = full_path_name(file_name);
+    int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) fatal_io_error(IoError::OpenFailure, unit, path);
+    UnitSlot& opened = slot(unit);
+    opened.fd = fd;
+    opened.path = std::move(path);
+    opened.output = std::make_unique<OutputBuffer>(fd, unit, false);
+}
+
+void close_unit(int unit) {
+    UnitSlot& closing = slot(unit);
+    if (closing.output) closing.output->flush();
+    if (closing.fd >= 0 && ::close(closing.fd) != 0) {
+        std::string path = closing.path;
+        closing.fd = -1;
+        release(closing);
+        fatal_io_error(IoError::WriteFailure, unit, path);
+    }
+    closing.fd = -1;
+    release(closing);
+}
+
+void rewind_unit(int unit) { input_unit(unit).rewind(); }
+
+LineSource& input_unit(int unit) {
+    if (unit == CONSOLE_INPUT_UNIT) {
+        // The console's question must be on the screen before its answer is read.
+        console_output_slot().output->flush();
+        return *console_input_slot().input;
+    }
+    UnitSlot& reading = slot(unit);
+    assert(reading.input && "unit not open for reading");
+    return *reading.input;
+}
+
+OutputBuffer& output_unit(int unit) {
+    if (unit == CONSOLE_OUTPUT_UNIT) return *console_output_slot().output;
+    UnitSlot& writing = slot(unit);
+    assert(writing.output && "unit not open for writing");
+    return *writing.output;
+}
+
+bool is_open(int unit) {
+    const UnitSlot& probe = slot(unit);
+    return probe.input || probe.output;
+}
+
+std::string_view unit_path(int unit) {
+    if (unit == CONSOLE_INPUT_UNIT) return "stdin";
+    if (unit == CONSOLE_OUTPUT_UNIT) return "stdout";
+    return slot(unit).path;
+}
+
+void flush_output_units() {
+    for (UnitSlot& unit : slots()) {
+        if (unit.output) unit.output->flush();
+    }
+}
+
+void close_all_units() {
+    for (int unit = 0; unit < UNIT_LIMIT; ++unit) {
+        if (!is_console_unit(unit) && is_open(unit)) close_unit(unit);
+    }
+    output_unit(CONSOLE_OUTPUT_UNIT).flush();
+}
+
+bool close_all_units_quietly() {
+    bool all_written = true;
+    for (int unit = 0; unit < UNIT_LIMIT; ++unit) {
+        UnitSlot& closing = slot(unit);
+        if (closing.output && !closing.output->try_flush()) all_written = false;
+        if (is_console_unit(unit)) continue;
+        if (closing.fd >= 0 && ::close(closing.fd) != 0) all_written = false;
+        closing.fd = -1;
+        release(closing);
+    }
+    return all_written;
+}
+
+void attach_input_text(int unit, std::string text, std::string_view file_name) {
+    UnitSlot& attached = slot(unit);
+    release(attached);
+    attached.path = full_path_name(file_name);
+    attached.input = std::make_unique<LineSource>(std::move(text), unit);
+}
+
+void capture_console_output() { console_output_slot().output->capture_in_memory(); }
+
+std::string take_console_output() { return console_output_slot().output->take_captured(); }
+
+}  // namespace sferonda

@@ -1,0 +1,33 @@
+#pragma once
+// A scratch folder per test, and whole-file reads, for tests that look at
+// what the program wrote.
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace sferonda::testing {
+
+class ScratchDirectory {
+public:
+    ScratchDirectory();
+    ~ScratchDirectory();
+    ScratchDirectory(const ScratchDirectory&) = delete;
+    ScratchDirectory& operator=(const ScratchDirectory&) = delete;
+
+    const std::string& path() const { return path_; }
+    std::string file(std::string_view name) const { return path_ + "/" + std::string(name); }
+    void write(std::string_view name, std::string_view content) const;
+    std::string read(std::string_view name) const;
+    bool exists(std::string_view name) const;
+
+private:
+    std::string path_;
+};
+
+std::string read_whole_file(const std::string& path);
+
+// Lines of LF-separated text joined with CR LF, as every file line ends.
+std::string crlf_lines(std::initializer_list<std::string_view> lines);
+
+}  // namespace sferonda::testing

@@ -1,0 +1,91 @@
+#include "writers/model_checks.hpp"
+
+#include <charconv>
+#include <cmath>
+
+#include "records/layout.hpp"
+#include "records/record_write.hpp"
+#include "records/run_end.hpp"
+#include "records/units.hpp"
+
+namespace sferonda {
+
+namespace {
+
+constexpr int POV_COLOR_COUNT = 5;
+
+bool is_pov_color(std::int32_t color) { return color >= 1 && color <= POV_COLOR_COUNT; }
+
+// The value an E13.5 field shows: five significant digits, rounded once.
+double written_value(float value) {
+    char digits[32];
+    auto written = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::scientific, 4);
+    double shown = 0.0;
+    std::from_chars(digits, written.ptr, shown);
+    return shown;
+}
+
+}  // namespace
+
+void check_connector_beads(const BeadModel& model) {
+    static const Layout first_bead("'ERROR: Invalid number of first bead:',I4,' for connector #',I4");
+    static const Layout second_bead("'ERROR: Invalid number of second bead:',I4,' for connector #',I4");
+    for (std::int32_t k = 1; k <= model.connector_count; ++k) {
+        std::int32_t first = model.connector_first[k];
+        if (first < 1 || first > model.bead_count) {
+            write_formatted(CONSOLE_OUTPUT_UNIT, first_bead, {first, k});
+            stop_run();
+        }
+        std::int32_t second = model.connector_second[k];
+        if (second < 1 || second > model.bead_count) {
+            write_formatted(CONSOLE_OUTPUT_UNIT, second_bead, {second, k});
+            stop_run();
+        }
+    }
+}
+
+void check_pov_colors(const BeadModel& model) {
+    static const Layout bad_ball("'ERROR: Invalid ball #',I5.5,' index color.'");
+    static const Layout bad_connector("'ERROR: Invalid conector #',I5.5,' index color.'");
+    for (std::int32_t i = 1; i <= model.bead_count; ++i) {
+        if (!is_pov_color(model.bead_color[i])) {
+            write_formatted(CONSOLE_OUTPUT_UNIT, bad_ball, {i});
+            stop_run();
+        }
+    }
+    for (std::int32_t j = 1; j <= model.connector_count; ++j) {
+        if (!is_pov_color(model.connector_color[j])) {
+            write_formatted(CONSOLE_OUTPUT_UNIT, bad_connector, {j});
+            stop_run();
+        }
+    }
+}
+
+void report_unframeable_model() {
+    write_list(CONSOLE_OUTPUT_UNIT, {"ERROR: Model cannot be framed; graphics file left empty"});
+}
+
+bool written_ends_coincide(float first_x, float first_y, float first_z,
+                           float second_x, float second_y, float second_z) {
+    // Rounding to five digits moves a value by less than 1e-4 of itself, so
+    // ends that differ by more than that in any coordinate stay apart as
+    // written; only close ends need the written values.
+    auto clearly_apart = [](float a, float b) {
+        return std::fabs(double(a) - double(b)) > 1e-4 * (std::fabs(double(a)) + std::fabs(double(b))) + 1e-10;
+    };
+    if (clearly_apart(first_x, second_x) || clearly_apart(first_y, second_y) ||
+        clearly_apart(first_z, second_z)) {
+        return false;
+    }
+    double dx = written_value(second_x) - written_value(first_x);
+    double dy = written_value(second_y) - written_value(first_y);
+    double dz = written_value(second_z) - written_value(first_z);
+    return std::sqrt(dx * dx + dy * dy + dz * dz) < 1.0e-10;
+}
+
+void write_omitted_connector(int unit, std::int32_t connector) {
+    static const Layout omitted("'// connector #',I5.5,' omitted: its two ends coincide'");
+    write_formatted(unit, omitted, {connector});
+}
+
+}  // namespace sferonda

@@ -1,0 +1,28 @@
+#pragma once
+// Checks and notices that several writers share.
+
+#include <cstdint>
+
+#include "driver/bead_model.hpp"
+
+namespace sferonda {
+
+// Stops the run at the first connector, in connector order, whose first or
+// second bead number lies outside 1..bead_count.
+void check_connector_beads(const BeadModel& model);
+
+// Stops the run at the first bead, then the first connector, whose color
+// index lies outside the five POV-Ray colors.
+void check_pov_colors(const BeadModel& model);
+
+// The console notice for a model that has no centre or size to frame it by.
+void report_unframeable_model();
+
+// Whether the two ends of a cylinder, as its six E13.5 fields write them,
+// lie less than 1.0E-10 apart. POV-Ray rejects a whole scene for one such
+// cylinder, so the writers put a comment line in its place.
+bool written_ends_coincide(float first_x, float first_y, float first_z,
+                           float second_x, float second_y, float second_z);
+void write_omitted_connector(int unit, std::int32_t connector);
+
+}  // namespace sferonda

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "driver/bead_model.hpp"
+#include "records/text.hpp"
+
+namespace sferonda {
+
+// Writes the VRML 2.0 world on the model's principal axes, scaled to a box side of 5.
+// Stops the run on a model it cannot draw; returns false when the file was
+// left empty, true when it is complete.
+bool MODVRML(const BeadModel& model, int output_unit, const Name& output_file_name);
+
+}  // namespace sferonda
