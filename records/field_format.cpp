@@ -1,0 +1,227 @@
+#include "records/field_format.hpp"
+
+#include <algorithm>
+#include <cassert>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <system_error>
+
+namespace sferonda {
+
+namespace {
+
+// Numeric fields are built in stack buffers; no record of the program comes near this.
+constexpr int MAX_NUMERIC_WIDTH = 64;
+
+// The fixed-point digits of the largest float (39 integer digits), a sign,
+// the point and up to MAX_NUMERIC_WIDTH decimals.
+constexpr int FIXED_DIGITS_CAPACITY = 1 + 39 + 1 + MAX_NUMERIC_WIDTH + 8;
+
+// "-d.ddd...e+dd" with up to MAX_NUMERIC_WIDTH significant digits.
+constexpr int SCIENTIFIC_DIGITS_CAPACITY = 1 + 1 + 1 + MAX_NUMERIC_WIDTH + 8;
+
+void fill_asterisks(char* out, int width) {
+    std::memset(out, '*', static_cast<std::size_t>(width));
+}
+
+void fill_blanks(char* out, int count) {
+    std::memset(out, ' ', static_cast<std::size_t>(count));
+}
+
+// Appends `text` at `cursor` and returns the position after it.
+char* append(char* cursor, std::string_view text) {
+    if (!text.empty()) std::memcpy(cursor, text.data(), text.size());
+    return cursor + text.size();
+}
+
+bool all_zero_digits(std::string_view digits) {
+    return std::all_of(digits.begin(), digits.end(), [](char c) { return c == '0'; });
+}
+
+void assert_numeric_width(int width) {
+    assert(width >= 0 && width <= MAX_NUMERIC_WIDTH);
+    (void)width;
+}
+
+// NaN and the infinities have words instead of digits, in F and E fields alike.
+void format_non_finite(char* out, int width, float value) {
+    if (std::isnan(value)) {
+        if (width < 3) {
+            fill_asterisks(out, width);
+        } else if (width == 3) {
+            append(out, "NaN");
+        } else {
+            append(out, " NaN");
+            fill_blanks(out + 4, width - 4);
+        }
+        return;
+    }
+    const std::string_view word = std::signbit(value) ? " -Infinity" : " Infinity";
+    const int kept = std::min(width, static_cast<int>(word.size()));
+    append(out, word.substr(0, static_cast<std::size_t>(kept)));
+    fill_blanks(out + kept, width - kept);
+}
+
+// The pieces of a value rounded by std::to_chars in fixed notation.
+struct FixedDigits {
+    bool negative;
+    std::string_view integer_part;  // empty when the integer part is 0
+    std::string_view fraction;      // exactly the requested number of decimals
+};
+
+FixedDigits split_fixed(std::string_view text) {
+    FixedDigits digits{};
+    digits.negative = !text.empty() && text.front() == '-';
+    if (digits.negative) text.remove_prefix(1);
+    const std::size_t point = text.find('.');
+    digits.integer_part = text.substr(0, point);
+    if (point != std::string_view::npos) digits.fraction = text.substr(point + 1);
+    if (digits.integer_part == "0") digits.integer_part = {};
+    return digits;
+}
+
+// The pieces of a value rounded by std::to_chars in scientific notation.
+struct ScientificDigits {
+    bool negative;
+    char significand[MAX_NUMERIC_WIDTH];  // the digits without the point
+    int significand_length;
+    int exponent;  // power of ten of the first digit
+};
+
+ScientificDigits split_scientific(std::string_view text) {
+    ScientificDigits digits{};
+    digits.negative = !text.empty() && text.front() == '-';
+    if (digits.negative) text.remove_prefix(1);
+    const std::size_t e = text.find('e');
+    assert(e != std::string_view::npos);
+    for (char c : text.substr(0, e)) {
+        if (c != '.') digits.significand[digits.significand_length++] = c;
+    }
+    std::string_view exponent = text.substr(e + 1);
+    if (!exponent.empty() && exponent.front() == '+') exponent.remove_prefix(1);
+    const auto result =
+        std::from_chars(exponent.data(), exponent.data() + exponent.size(), digits.exponent);
+    assert(result.ec == std::errc{});
+    (void)result;
+    return digits;
+}
+
+// "E+ee", or the sign and three digits when the exponent has three digits.
+char* append_exponent(char* cursor, int exponent) {
+    const int magnitude = exponent < 0 ? -exponent : exponent;
+    assert(magnitude <= 999);
+    if (magnitude <= 99) *cursor++ = 'E';
+    *cursor++ = exponent < 0 ? '-' : '+';
+    if (magnitude > 99) *cursor++ = static_cast<char>('0' + magnitude / 100);
+    *cursor++ = static_cast<char>('0' + magnitude / 10 % 10);
+    *cursor++ = static_cast<char>('0' + magnitude % 10);
+    return cursor;
+}
+
+}  // namespace
+
+void format_text_field(char* out, int width, std::string_view text) {
+    assert(width >= 0);
+    const auto length = static_cast<int>(std::min(text.size(), static_cast<std::size_t>(width)));
+    fill_blanks(out, width - length);
+    append(out + (width - length), text.substr(0, static_cast<std::size_t>(length)));
+}
+
+void format_integer_field(char* out, int width, int min_digits, std::int32_t value) {
+    assert_numeric_width(width);
+    assert(min_digits >= 0);
+    // Unsigned arithmetic, so that the most negative value has a magnitude too.
+    const bool negative = value < 0;
+    std::uint32_t magnitude = static_cast<std::uint32_t>(value);
+    if (negative) magnitude = 0u - magnitude;
+
+    char digits[10];
+    int digit_count = 0;
+    do {
+        digits[digit_count++] = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+
+    const int shown_digits = std::max(digit_count, std::max(min_digits, 1));
+    const int needed = shown_digits + (negative ? 1 : 0);
+    if (needed > width) {
+        fill_asterisks(out, width);
+        return;
+    }
+    fill_blanks(out, width - needed);
+    char* cursor = out + (width - needed);
+    if (negative) *cursor++ = '-';
+    for (int i = digit_count; i < shown_digits; ++i) *cursor++ = '0';
+    for (int i = digit_count - 1; i >= 0; --i) *cursor++ = digits[i];
+}
+
+void format_fixed_field(char* out, int width, int decimals, float value) {
+    assert_numeric_width(width);
+    assert(decimals >= 0 && decimals <= MAX_NUMERIC_WIDTH);
+    if (!std::isfinite(value)) {
+        format_non_finite(out, width, value);
+        return;
+    }
+    char text[FIXED_DIGITS_CAPACITY];
+    const auto result = std::to_chars(text, text + sizeof text, value,
+                                      std::chars_format::fixed, decimals);
+    assert(result.ec == std::errc{});
+    const FixedDigits digits = split_fixed({text, static_cast<std::size_t>(result.ptr - text)});
+
+    const bool minus = digits.negative &&
+                       !(all_zero_digits(digits.integer_part) && all_zero_digits(digits.fraction));
+    int needed = (minus ? 1 : 0) + static_cast<int>(digits.integer_part.size()) + 1 + decimals;
+    // A lone "0" before the point is the first thing to give way in a narrow field.
+    const bool leading_zero = digits.integer_part.empty() && needed < width;
+    if (leading_zero) ++needed;
+    if (needed > width) {
+        fill_asterisks(out, width);
+        return;
+    }
+    fill_blanks(out, width - needed);
+    char* cursor = out + (width - needed);
+    if (minus) *cursor++ = '-';
+    if (leading_zero) *cursor++ = '0';
+    cursor = append(cursor, digits.integer_part);
+    *cursor++ = '.';
+    append(cursor, digits.fraction);
+}
+
+void format_exponent_field(char* out, int width, int digits, float value) {
+    assert_numeric_width(width);
+    assert(digits >= 1 && digits <= MAX_NUMERIC_WIDTH);
+    if (!std::isfinite(value)) {
+        format_non_finite(out, width, value);
+        return;
+    }
+    char text[SCIENTIFIC_DIGITS_CAPACITY];
+    const auto result = std::to_chars(text, text + sizeof text, value,
+                                      std::chars_format::scientific, digits - 1);
+    assert(result.ec == std::errc{});
+    const ScientificDigits rounded =
+        split_scientific({text, static_cast<std::size_t>(result.ptr - text)});
+    assert(rounded.significand_length == digits);
+
+    const std::string_view significand{rounded.significand,
+                                       static_cast<std::size_t>(rounded.significand_length)};
+    const bool zero = all_zero_digits(significand);
+    // d.ddd times 10^x is 0.dddd times 10^(x+1); zero keeps the exponent 0.
+    const int exponent = zero ? 0 : rounded.exponent + 1;
+    const bool minus = rounded.negative && !zero;
+
+    constexpr int EXPONENT_COLUMNS = 4;
+    const int needed = (minus ? 1 : 0) + 2 + digits + EXPONENT_COLUMNS;
+    if (needed > width) {
+        fill_asterisks(out, width);
+        return;
+    }
+    fill_blanks(out, width - needed);
+    char* cursor = out + (width - needed);
+    if (minus) *cursor++ = '-';
+    cursor = append(cursor, "0.");
+    cursor = append(cursor, significand);
+    append_exponent(cursor, exponent);
+}
+
+}  // namespace sferonda
