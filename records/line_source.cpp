@@ -36,6 +36,7 @@ bool LineSource::next_line(std::string_view& line) {
 }
 
 bool LineSource::take_buffered_line(std::string_view& line) {
+    if (begin_ == end_) return false;
     const char* start = buffer_.data() + begin_;
     const void* found = std::memchr(start, '\n', end_ - begin_);
     if (found == nullptr) return false;

@@ -1,0 +1,228 @@
+#include "writers/pov_pre_writer.hpp"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "records/run_end.hpp"
+#include "records/units.hpp"
+#include "tests/support/scratch.hpp"
+
+namespace sferonda {
+namespace {
+
+using testing::crlf_lines;
+using testing::ScratchDirectory;
+
+const std::string INCLUDES = crlf_lines({"#include \"colors.inc\"", "#include \"header.inc\""});
+
+struct Bead {
+    float x, y, z, radius;
+    std::int32_t color;
+};
+
+struct Connector {
+    std::int32_t first, second;
+    float radius;
+    std::int32_t color;
+};
+
+struct Outcome {
+    bool complete;
+    int stop_status;  // -1 when the run was not stopped
+    std::string file;
+    std::string console;
+};
+
+class PovPreWriterTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        previous_directory_ = std::filesystem::current_path();
+        std::filesystem::current_path(scratch_.path());
+        capture_console_output();
+        take_console_output();
+    }
+    void TearDown() override { std::filesystem::current_path(previous_directory_); }
+
+    void set_model(std::initializer_list<Bead> beads, std::initializer_list<Connector> connectors) {
+        model_->bead_count = 0;
+        for (const Bead& bead : beads) {
+            const std::int32_t i = ++model_->bead_count;
+            model_->bead_x[i] = bead.x;
+            model_->bead_y[i] = bead.y;
+            model_->bead_z[i] = bead.z;
+            model_->bead_radius[i] = bead.radius;
+            model_->bead_color[i] = bead.color;
+        }
+        model_->connector_count = 0;
+        for (const Connector& connector : connectors) {
+            const std::int32_t j = ++model_->connector_count;
+            model_->connector_first[j] = connector.first;
+            model_->connector_second[j] = connector.second;
+            model_->connector_radius[j] = connector.radius;
+            model_->connector_color[j] = connector.color;
+        }
+    }
+
+    Outcome run() {
+        Outcome outcome{false, -1, "", ""};
+        try {
+            outcome.complete = MODPOVPRE(*model_, OUTPUT_UNIT, make_name("model.ppv"));
+        } catch (const RunEnded& ended) {
+            outcome.stop_status = ended.status;
+            close_all_units_quietly();
+        }
+        outcome.file = scratch_.read("model.ppv");
+        outcome.console = take_console_output();
+        return outcome;
+    }
+
+    void expect_stop(const std::string& console_line) {
+        Outcome outcome = run();
+        EXPECT_EQ(outcome.stop_status, 0);
+        EXPECT_TRUE(scratch_.exists("model.ppv"));
+        EXPECT_EQ(outcome.file, "");
+        EXPECT_EQ(outcome.console, console_line + "\n");
+    }
+
+    ScratchDirectory scratch_;
+    std::filesystem::path previous_directory_;
+    std::unique_ptr<BeadModel> model_ = std::make_unique<BeadModel>();
+};
+
+struct Texture {
+    std::int32_t color;
+    std::string text;
+    std::size_t length;
+};
+
+const Texture TEXTURES[] = {
+    {1, "pigment { White } finish { phong 0.7 phong_size 50 ambient .25 diffuse .75 }", 76},
+    {2, "pigment { Red } finish { phong 1 phong_size 50 ambient .25 diffuse .75 }", 72},
+    {3, "pigment { Yellow } finish { phong 1 phong_size 50 ambient .25 diffuse .75 }", 75},
+    {4, "pigment { Blue } finish { phong 1 phong_size 50 ambient .25 diffuse .75 }", 73},
+    {5, "pigment { Green } finish { phong 0.7 phong_size 50 ambient .25 diffuse .75 }", 76},
+};
+
+TEST_F(PovPreWriterTest, SphereLineOfARedBead) {
+    set_model({{1.0f, -2.0f, 0.5f, 0.75f, 2}}, {});
+    Outcome outcome = run();
+    const std::string sphere = "sphere { <  0.10000E+01, -0.20000E+01,  0.50000E+00>,  0.75000E+00 "
+                               "pigment { Red } finish { phong 1 phong_size 50 ambient .25 diffuse .75 }" +
+                               std::string(78, ' ') + " }";
+    EXPECT_EQ(sphere.size(), 219u);
+    EXPECT_TRUE(outcome.complete);
+    EXPECT_EQ(outcome.file, INCLUDES + crlf_lines({sphere}));
+    EXPECT_EQ(outcome.console, "");
+}
+
+TEST_F(PovPreWriterTest, EveryColorWritesItsWholeTexture) {
+    set_model({{0, 0, 0, 1, 1}, {0, 0, 0, 1, 2}, {0, 0, 0, 1, 3}, {0, 0, 0, 1, 4}, {0, 0, 0, 1, 5}}, {});
+    Outcome outcome = run();
+    std::string expected = INCLUDES;
+    for (const Texture& texture : TEXTURES) {
+        ASSERT_EQ(texture.text.size(), texture.length) << "color " << texture.color;
+        expected += "sphere { <  0.00000E+00,  0.00000E+00,  0.00000E+00>,  0.10000E+01 " + texture.text +
+                    std::string(150 - texture.length, ' ') + " }\r\n";
+    }
+    EXPECT_EQ(outcome.file, expected);
+}
+
+TEST_F(PovPreWriterTest, CylinderLineJoinsTheBeadCentres) {
+    set_model({{0, 0, 0, 0.5f, 1}, {1, 2, 3, 0.5f, 1}}, {{1, 2, 0.25f, 4}});
+    Outcome outcome = run();
+    const std::string cylinder = "cylinder { <  0.00000E+00,  0.00000E+00,  0.00000E+00>,"
+                                 "<  0.10000E+01,  0.20000E+01,  0.30000E+01>,  0.25000E+00 "
+                                 "pigment { Blue } finish { phong 1 phong_size 50 ambient .25 diffuse .75 }" +
+                                 std::string(77, ' ') + " }";
+    EXPECT_EQ(cylinder.size(), 265u);
+    std::string white = "pigment { White } finish { phong 0.7 phong_size 50 ambient .25 diffuse .75 }" +
+                        std::string(74, ' ') + " }";
+    EXPECT_EQ(outcome.file,
+              INCLUDES + crlf_lines({"sphere { <  0.00000E+00,  0.00000E+00,  0.00000E+00>,  0.50000E+00 " + white,
+                                     "sphere { <  0.10000E+01,  0.20000E+01,  0.30000E+01>,  0.50000E+00 " + white,
+                                     cylinder}));
+}
+
+TEST_F(PovPreWriterTest, CylinderWithoutLengthBecomesAComment) {
+    // Connector 1 joins a bead to itself, connector 3 two beads at one place.
+    set_model({{0, 0, 0, 1, 1}, {1, 0, 0, 1, 1}, {1, 0, 0, 1, 1}}, {{2, 2, 0.5f, 1}, {1, 2, 0.5f, 1}, {2, 3, 0.5f, 1}});
+    Outcome outcome = run();
+    EXPECT_TRUE(outcome.complete);
+    std::vector<std::string> lines;
+    for (std::size_t start = 0, end; (end = outcome.file.find("\r\n", start)) != std::string::npos; start = end + 2) {
+        lines.push_back(outcome.file.substr(start, end - start));
+    }
+    ASSERT_EQ(lines.size(), 2u + 3u + 3u);
+    EXPECT_EQ(lines[5], "// connector #00001 omitted: its two ends coincide");
+    EXPECT_EQ(lines[6].substr(0, 70), "cylinder { <  0.00000E+00,  0.00000E+00,  0.00000E+00>,<  0.10000E+01,");
+    EXPECT_EQ(lines[6].size(), 265u);
+    EXPECT_EQ(lines[7], "// connector #00003 omitted: its two ends coincide");
+}
+
+TEST_F(PovPreWriterTest, EmptyModelGivesTheIncludesOnly) {
+    for (std::int32_t count : {0, -1}) {
+        set_model({}, {});
+        model_->bead_count = count;
+        model_->connector_count = count;
+        Outcome outcome = run();
+        EXPECT_TRUE(outcome.complete);
+        EXPECT_EQ(outcome.file, INCLUDES) << "counts " << count;
+    }
+}
+
+TEST_F(PovPreWriterTest, BadBeadColorStopsWithTheFileEmpty) {
+    set_model({{0, 0, 0, 1, 1}, {0, 0, 0, 1, 2}, {0, 0, 0, 1, 3}, {0, 0, 0, 1, 4}, {0, 0, 0, 1, 5},
+               {0, 0, 0, 1, 1}, {0, 0, 0, 1, 0}, {0, 0, 0, 1, 9}},
+              {{1, 2, 1, 6}});
+    scratch_.write("model.ppv", "left over from an earlier run\r\n");
+    expect_stop("ERROR: Invalid ball #00007 index color.");
+}
+
+TEST_F(PovPreWriterTest, BeadColorAboveFiveIsRejected) {
+    set_model({{0, 0, 0, 1, 6}}, {});
+    expect_stop("ERROR: Invalid ball #00001 index color.");
+}
+
+TEST_F(PovPreWriterTest, BadConnectorColorIsReportedWhenBeadsAreFine) {
+    set_model({{0, 0, 0, 1, 1}, {1, 0, 0, 1, 5}}, {{1, 2, 1, 5}, {2, 1, 1, 1}, {1, 2, 1, -3}, {1, 2, 1, 0}});
+    expect_stop("ERROR: Invalid conector #00003 index color.");
+}
+
+TEST_F(PovPreWriterTest, BeadNumbersAreCheckedAfterTheColors) {
+    set_model({{0, 0, 0, 1, 1}, {1, 0, 0, 1, 1}, {2, 0, 0, 1, 1}}, {{1, 2, 1, 1}, {3, 9, 1, 1}, {0, 1, 1, 1}});
+    expect_stop("ERROR: Invalid number of second bead:   9 for connector #   2");
+
+    set_model({{0, 0, 0, 1, 1}, {1, 0, 0, 1, 1}}, {{0, 1, 1, 1}, {1, 2, 1, 7}});
+    expect_stop("ERROR: Invalid conector #00002 index color.");
+}
+
+TEST_F(PovPreWriterTest, FullCapacityIsQuick) {
+    model_->bead_count = MAX_BEADS;
+    for (std::int32_t i = 1; i <= MAX_BEADS; ++i) {
+        model_->bead_x[i] = float(i);
+        model_->bead_y[i] = float(-i);
+        model_->bead_z[i] = 0.5f;
+        model_->bead_radius[i] = 1.0f;
+        model_->bead_color[i] = 1 + i % 5;
+    }
+    model_->connector_count = MAX_CONNECTORS;
+    for (std::int32_t j = 1; j <= MAX_CONNECTORS; ++j) {
+        model_->connector_first[j] = 1 + j % MAX_BEADS;
+        model_->connector_second[j] = 1 + (j + 1) % MAX_BEADS;
+        model_->connector_radius[j] = 0.25f;
+        model_->connector_color[j] = 1 + j % 5;
+    }
+    Outcome outcome = run();
+    EXPECT_TRUE(outcome.complete);
+    // Each line with its CR LF: 21 + 2 per include, 219 + 2 per sphere, 265 + 2 per cylinder.
+    EXPECT_EQ(outcome.file.size(), std::size_t(2 * 23 + MAX_BEADS * 221 + MAX_CONNECTORS * 267));
+    EXPECT_EQ(outcome.file.find("omitted"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace sferonda

@@ -1,0 +1,89 @@
+#include "writers/pov_pre_writer.hpp"
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "records/layout.hpp"
+#include "records/record_write.hpp"
+#include "records/units.hpp"
+#include "writers/model_checks.hpp"
+
+namespace sferonda {
+
+namespace {
+
+constexpr std::size_t TEXTURE_LENGTH = 150;
+using Texture = std::array<char, TEXTURE_LENGTH>;
+
+// A texture text blank-padded to its full field: the blanks are written too.
+constexpr Texture padded_texture(std::string_view text) {
+    if (text.size() > TEXTURE_LENGTH) throw "texture text longer than its field";
+    Texture texture{};
+    for (std::size_t k = 0; k < TEXTURE_LENGTH; ++k) texture[k] = k < text.size() ? text[k] : ' ';
+    return texture;
+}
+
+// Indexed by color index 1..5 (entry 0 is never used: the colors are checked first).
+constexpr std::array<Texture, 6> pov_pre_colors = {
+    padded_texture(""),
+    padded_texture("pigment { White } finish { phong 0.7 phong_size 50 ambient .25 diffuse .75 }"),
+    padded_texture("pigment { Red } finish { phong 1 phong_size 50 ambient .25 diffuse .75 }"),
+    padded_texture("pigment { Yellow } finish { phong 1 phong_size 50 ambient .25 diffuse .75 }"),
+    padded_texture("pigment { Blue } finish { phong 1 phong_size 50 ambient .25 diffuse .75 }"),
+    padded_texture("pigment { Green } finish { phong 0.7 phong_size 50 ambient .25 diffuse .75 }"),
+};
+
+std::string_view texture_of(std::int32_t color) {
+    const Texture& texture = pov_pre_colors[static_cast<std::size_t>(color)];
+    return {texture.data(), texture.size()};
+}
+
+void write_spheres(int unit, const BeadModel& model) {
+    // 1-10 "sphere { <"  11-23 E13.5 x  24 ","  25-37 E13.5 y  38 ","  39-51 E13.5 z
+    // 52-53 ">,"  54-66 E13.5 radius  67 blank  68-217 A150 texture  218-219 " }"
+    static const Layout sphere("'sphere { <',E13.5,',',E13.5,',',E13.5,'>,',E13.5,' ',A150,' }'");
+    for (std::int32_t i = 1; i <= model.bead_count; ++i) {
+        write_formatted(unit, sphere, {model.bead_x[i], model.bead_y[i], model.bead_z[i], model.bead_radius[i],
+                                       texture_of(model.bead_color[i])});
+    }
+}
+
+void write_cylinders(int unit, const BeadModel& model) {
+    // 1-12 "cylinder { <"  13-53 E13.5 x "," E13.5 y "," E13.5 z of the first bead
+    // 54-55 ">,"  56 "<"  57-97 the same for the second bead  98-99 ">,"
+    // 100-112 E13.5 radius  113 blank  114-263 A150 texture  264-265 " }"
+    static const Layout cylinder(
+        "'cylinder { <',E13.5,',',E13.5,',',E13.5,'>,','<',E13.5,',',E13.5,',',E13.5,'>,',E13.5,' ',A150,' }'");
+    for (std::int32_t j = 1; j <= model.connector_count; ++j) {
+        const std::int32_t a = model.connector_first[j];
+        const std::int32_t b = model.connector_second[j];
+        const float ax = model.bead_x[a], ay = model.bead_y[a], az = model.bead_z[a];
+        const float bx = model.bead_x[b], by = model.bead_y[b], bz = model.bead_z[b];
+        // POV-Ray refuses the whole scene for one cylinder without length.
+        if (written_ends_coincide(ax, ay, az, bx, by, bz)) {
+            write_omitted_connector(unit, j);
+            continue;
+        }
+        write_formatted(unit, cylinder, {ax, ay, az, bx, by, bz, model.connector_radius[j],
+                                         texture_of(model.connector_color[j])});
+    }
+}
+
+}  // namespace
+
+bool MODPOVPRE(const BeadModel& model, int output_unit, const Name& output_file_name) {
+    open_unknown(output_unit, trimmed(output_file_name));
+    // Everything is checked before the first record, so a refused model leaves the file empty.
+    check_pov_colors(model);
+    check_connector_beads(model);
+
+    write_text_record(output_unit, "#include \"colors.inc\"");
+    write_text_record(output_unit, "#include \"header.inc\"");
+    write_spheres(output_unit, model);
+    write_cylinders(output_unit, model);
+    close_unit(output_unit);
+    return true;
+}
+
+}  // namespace sferonda
