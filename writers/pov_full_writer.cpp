@@ -1,0 +1,59 @@
+#include "writers/pov_full_writer.hpp"
+
+#include "geometry/pov_frame.hpp"
+#include "records/layout.hpp"
+#include "records/record_write.hpp"
+#include "records/units.hpp"
+#include "writers/model_checks.hpp"
+#include "writers/pov_full_colors.hpp"
+#include "writers/pov_scene_blocks.hpp"
+
+namespace sferonda {
+
+namespace {
+
+void write_sphere_block(int unit, const BeadModel& model, const PovFrame& frame, std::int32_t i) {
+    static const Layout sphere("'sphere {'/'  <',E13.5,',',E13.5,',',E13.5,'>, ',E13.5/'  ',A150,' }'//");
+    write_formatted(unit, sphere,
+                    {frame.framed_x[i], frame.framed_y[i], frame.framed_z[i], model.bead_radius[i],
+                     pov_full_color(model.bead_color[i])});
+}
+
+void write_cylinder_line(int unit, const BeadModel& model, const PovFrame& frame, std::int32_t j) {
+    static const Layout cylinder(
+        "'cylinder { <',E13.5,',',E13.5,',',E13.5,'>,','<',E13.5,',',E13.5,',',E13.5,'>,',E13.5,A150,' }'");
+    const std::int32_t a = model.connector_first[j];
+    const std::int32_t b = model.connector_second[j];
+    if (written_ends_coincide(frame.framed_x[a], frame.framed_y[a], frame.framed_z[a],
+                              frame.framed_x[b], frame.framed_y[b], frame.framed_z[b])) {
+        write_omitted_connector(unit, j);
+        return;
+    }
+    write_formatted(unit, cylinder,
+                    {frame.framed_x[a], frame.framed_y[a], frame.framed_z[a], frame.framed_x[b],
+                     frame.framed_y[b], frame.framed_z[b], model.connector_radius[j],
+                     pov_full_color(model.connector_color[j])});
+}
+
+}  // namespace
+
+bool MODPOVFULL(const BeadModel& model, int output_unit, const Name& output_file_name) {
+    open_unknown(output_unit, trimmed(output_file_name));
+    check_pov_colors(model);
+    check_connector_beads(model);
+
+    PovFrame frame;
+    if (!POVFRAME(model, frame)) {
+        report_unframeable_model();
+        close_unit(output_unit);
+        return false;
+    }
+
+    write_pov_scene_blocks(output_unit, frame, CameraSide::PositiveZ);
+    for (std::int32_t i = 1; i <= model.bead_count; ++i) write_sphere_block(output_unit, model, frame, i);
+    for (std::int32_t j = 1; j <= model.connector_count; ++j) write_cylinder_line(output_unit, model, frame, j);
+    close_unit(output_unit);
+    return true;
+}
+
+}  // namespace sferonda

@@ -1,0 +1,34 @@
+#include "writers/pov_scene_blocks.hpp"
+
+#include "records/layout.hpp"
+#include "records/record_write.hpp"
+
+namespace sferonda {
+
+namespace {
+
+void write_light_block(int unit, const std::array<float, 3>& location, float z_value) {
+    static const Layout light(
+        "'light_source {'/'  <',E13.5,', ',E13.5,', ',E13.5,'>'/'  color Gray50'/'}'//");
+    write_formatted(unit, light, {location[0], location[1], z_value});
+}
+
+}  // namespace
+
+void write_pov_scene_blocks(int unit, const PovFrame& frame, CameraSide side) {
+    static const Layout include("'#include \"colors.inc\"'//");
+    static const Layout camera(
+        "'camera {'/'  location <',E13.5,', ',E13.5,', ',E13.5,'>'/"
+        "'  look_at <0, 0, 0>'/'  sky <0, 1, 0>'/'}'//");
+    auto z_of = [side](const std::array<float, 3>& location) {
+        return side == CameraSide::NegativeZ ? -location[2] : location[2];
+    };
+
+    write_formatted(unit, include);
+    write_formatted(unit, camera,
+                    {frame.camera_location[0], frame.camera_location[1], z_of(frame.camera_location)});
+    write_light_block(unit, frame.light_1_location, z_of(frame.light_1_location));
+    write_light_block(unit, frame.light_2_location, z_of(frame.light_2_location));
+}
+
+}  // namespace sferonda

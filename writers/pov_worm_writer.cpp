@@ -1,0 +1,76 @@
+#include "writers/pov_worm_writer.hpp"
+
+#include "geometry/pov_frame.hpp"
+#include "records/layout.hpp"
+#include "records/record_write.hpp"
+#include "records/run_end.hpp"
+#include "records/units.hpp"
+#include "writers/model_checks.hpp"
+#include "writers/pov_full_colors.hpp"
+#include "writers/pov_scene_blocks.hpp"
+
+namespace sferonda {
+
+namespace {
+
+// POV-Ray refuses a cubic spline of fewer than four points, so a single
+// bead is written four times rather than three.
+constexpr std::int32_t MIN_SPLINE_POINTS = 4;
+
+bool is_pov_color(std::int32_t color) { return color >= 1 && color <= POV_FULL_COLOR_COUNT; }
+
+void refuse_unframeable_model(int output_unit) {
+    report_unframeable_model();
+    close_unit(output_unit);
+}
+
+void write_point(int unit, const BeadModel& model, const PovFrame& frame, std::int32_t i) {
+    static const Layout point("'  <',E13.5,',',E13.5,',',E13.5,'>, ',E13.5/");
+    write_formatted(unit, point, {frame.framed_x[i], frame.framed_y[i], frame.framed_z[i], model.bead_radius[i]});
+}
+
+// The spline's first and last points only shape the curve, so the end beads
+// are written twice and the tube runs from bead 1 to bead n.
+void write_sphere_sweep(int unit, const BeadModel& model, const PovFrame& frame, std::int32_t sweep_color) {
+    static const Layout head("'sphere_sweep {'/'  cubic_spline',I6,','/");
+    static const Layout tail("'  tolerance 1.0'/'  ',A150/'}'");
+    const std::int32_t n = model.bead_count;
+    if (n == 1) {
+        write_formatted(unit, head, {MIN_SPLINE_POINTS});
+        for (std::int32_t copy = 1; copy <= MIN_SPLINE_POINTS; ++copy) write_point(unit, model, frame, 1);
+    } else {
+        write_formatted(unit, head, {n + 2});
+        write_point(unit, model, frame, 1);
+        for (std::int32_t i = 1; i <= n; ++i) write_point(unit, model, frame, i);
+        write_point(unit, model, frame, n);
+    }
+    write_formatted(unit, tail, {pov_full_color(sweep_color)});
+}
+
+}  // namespace
+
+bool MODPOVWORM(const BeadModel& model, std::int32_t sweep_color, int output_unit,
+                const Name& output_file_name) {
+    open_unknown(output_unit, trimmed(output_file_name));
+    // Without beads there is no bead 1, so its color is not looked at.
+    if (model.bead_count <= 0) {
+        refuse_unframeable_model(output_unit);
+        return false;
+    }
+    if (!is_pov_color(sweep_color)) {
+        write_text_record(CONSOLE_OUTPUT_UNIT, "ERROR: Invalid index color.");
+        stop_run();
+    }
+
+    PovFrame frame;
+    if (!POVFRAME(model, frame)) {
+        refuse_unframeable_model(output_unit);
+        return false;
+    }
+    write_pov_scene_blocks(output_unit, frame, CameraSide::NegativeZ);
+    write_sphere_sweep(output_unit, model, frame, sweep_color);
+    close_unit(output_unit);
+    return true;
+}
+
+}  // namespace sferonda

@@ -1,0 +1,170 @@
+#include "writers/vrml_writer.hpp"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <string_view>
+
+#include "geometry/vrml_frame.hpp"
+#include "records/layout.hpp"
+#include "records/record_write.hpp"
+#include "records/run_end.hpp"
+#include "records/units.hpp"
+#include "writers/model_checks.hpp"
+
+namespace sferonda {
+
+namespace {
+
+constexpr int VRML_COLOR_COUNT = 7;
+constexpr int MATERIAL_TEXT_LENGTH = 150;
+
+using MaterialText = std::array<char, MATERIAL_TEXT_LENGTH>;
+
+constexpr MaterialText padded(std::string_view text) {
+    MaterialText padded_text{};
+    std::fill(padded_text.begin(), padded_text.end(), ' ');
+    std::copy(text.begin(), text.end(), padded_text.begin());
+    return padded_text;
+}
+
+// Entries 1 (white) to 7 (cyan); entry 0 is never used.
+constexpr std::array<MaterialText, VRML_COLOR_COUNT + 1> vrml_colors = {
+    padded(""),
+    padded("{ diffuseColor 1.0 1.0 1.0 }"),
+    padded("{ diffuseColor 1.0 0.0 0.0 }"),
+    padded("{ diffuseColor 1.0 1.0 0.0 }"),
+    padded("{ diffuseColor 0.0 0.0 1.0 }"),
+    padded("{ diffuseColor 0.0 1.0 0.0 }"),
+    padded("{ diffuseColor 1.0 0.0 1.0 }"),
+    padded("{ diffuseColor 0.0 1.0 1.0 }"),
+};
+
+std::string_view vrml_color(std::int32_t color_index) {
+    const MaterialText& text = vrml_colors[static_cast<std::size_t>(color_index)];
+    return {text.data(), text.size()};
+}
+
+bool is_vrml_color(std::int32_t color) { return color >= 1 && color <= VRML_COLOR_COUNT; }
+
+void check_vrml_colors(const BeadModel& model) {
+    static const Layout bad_bead("'ERROR: Bead #',I4,' invalid index color:',I2");
+    static const Layout bad_connector("'ERROR: Connector #',I4,' invalid index color:',I2");
+    for (std::int32_t i = 1; i <= model.bead_count; ++i) {
+        if (!is_vrml_color(model.bead_color[i])) {
+            write_formatted(CONSOLE_OUTPUT_UNIT, bad_bead, {i, model.bead_color[i]});
+            stop_run();
+        }
+    }
+    for (std::int32_t k = 1; k <= model.connector_count; ++k) {
+        if (!is_vrml_color(model.connector_color[k])) {
+            write_formatted(CONSOLE_OUTPUT_UNIT, bad_connector, {k, model.connector_color[k]});
+            stop_run();
+        }
+    }
+}
+
+// How a cylinder standing on its origin along +y is turned, lifted and
+// sized to run from one bead centre to the other.
+struct ConnectorPlacement {
+    float axis_x = 0.0f, axis_y = 0.0f, axis_z = 0.0f, angle = 0.0f;
+    float length = 0.0f;
+};
+
+ConnectorPlacement place_connector(const VrmlFrame& frame, std::int32_t first, std::int32_t second) {
+    const float dx = frame.framed_x[second] - frame.framed_x[first];
+    const float dy = frame.framed_y[second] - frame.framed_y[first];
+    const float dz = frame.framed_z[second] - frame.framed_z[first];
+    // Squares summed in double cannot underflow, and the rounded length is
+    // never below |dy|, so the cosine below stays within [-1, 1].
+    const float length = static_cast<float>(
+        std::sqrt(double(dx) * double(dx) + double(dy) * double(dy) + double(dz) * double(dz)));
+
+    ConnectorPlacement placement;
+    // Two beads on one centre: a cylinder of height 0 along +y, unturned.
+    if (length == 0.0f) return placement;
+
+    const float ux = dx / length;
+    const float uy = dy / length;
+    const float uz = dz / length;
+    placement.length = length;
+    placement.angle = std::acos(uy);
+    if (std::fabs(placement.angle - 3.1415927f) < 0.001f) {
+        // Pointing down: the cross product with +y vanishes, any level axis does.
+        placement.axis_x = 1.0f;
+    } else {
+        placement.axis_x = uz;
+        placement.axis_z = -ux;
+    }
+    return placement;
+}
+
+void write_bead(int unit, const BeadModel& model, const VrmlFrame& frame, std::int32_t i) {
+    static const Layout bead(
+        "'Transform {'/"
+        "'  translation ',E13.5,' ',E13.5,' ',E13.5/"
+        "'  children ['/"
+        "'    Shape {'/"
+        "'      geometry Sphere { radius ',E13.5,' }'/"
+        "'      appearance Appearance { material Material',A150,' }'/"
+        "'    }'/"
+        "'  ]'/"
+        "'}'");
+    write_formatted(unit, bead,
+                    {frame.framed_x[i], frame.framed_y[i], frame.framed_z[i], frame.framed_radius[i],
+                     vrml_color(model.bead_color[i])});
+}
+
+void write_connector(int unit, const BeadModel& model, const VrmlFrame& frame, std::int32_t k) {
+    static const Layout connector(
+        "'Transform {'/"
+        "'  translation',E13.5,' ',E13.5,' ',E13.5/"
+        "'  children ['/"
+        "'    Transform {'/"
+        "'      rotation',E13.5,' ',E13.5,' ',E13.5,' ',E13.5/"
+        "'      children ['/"
+        "'        Transform {'/"
+        "'        translation 0.0 ',E13.5,' 0.0'/"
+        "'        children ['/"
+        "'          Shape {'/"
+        "'            geometry Cylinder { radius ',E13.5,' height ',E13.5,' }'/"
+        "'            appearance Appearance { material Material',A150,' }'/"
+        "'            }'/"
+        "'          ]'/"
+        "'        }'/"
+        "'      ]'/"
+        "'    }'/"
+        "'  ]'/"
+        "'}'");
+    const std::int32_t first = model.connector_first[k];
+    const ConnectorPlacement placement = place_connector(frame, first, model.connector_second[k]);
+    write_formatted(unit, connector,
+                    {frame.framed_x[first], frame.framed_y[first], frame.framed_z[first],
+                     placement.axis_x, placement.axis_y, placement.axis_z, placement.angle,
+                     placement.length * 0.5f, frame.framed_connector_radius[k], placement.length,
+                     vrml_color(model.connector_color[k])});
+}
+
+}  // namespace
+
+bool MODVRML(const BeadModel& model, int output_unit, const Name& output_file_name) {
+    open_unknown(output_unit, trimmed(output_file_name));
+    check_connector_beads(model);
+    check_vrml_colors(model);
+
+    VrmlFrame frame;
+    if (!VRMLFRAME(model, frame)) {
+        report_unframeable_model();
+        close_unit(output_unit);
+        return false;
+    }
+
+    write_text_record(output_unit, "#VRML V2.0 utf8");
+    for (std::int32_t i = 1; i <= model.bead_count; ++i) write_bead(output_unit, model, frame, i);
+    for (std::int32_t k = 1; k <= model.connector_count; ++k) write_connector(output_unit, model, frame, k);
+    close_unit(output_unit);
+    return true;
+}
+
+}  // namespace sferonda
