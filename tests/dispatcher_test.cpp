@@ -5,6 +5,7 @@
 
 #include "driver/dispatcher.hpp"
 #include "tests/support/case_files.hpp"
+#include "tests/support/param_names.hpp"
 #include "tests/support/process_run.hpp"
 #include "tests/support/scratch.hpp"
 
@@ -147,11 +148,7 @@ INSTANTIATE_TEST_SUITE_P(
                      logged("  * Type of graphics file: Wormlike full POV", "m-worm.pov", false)},
         DispatchCase{"a VRML world without beads", 6, "0\n0\n", "0\n0\n", announced("m.vrml"), true,
                      logged("  * Type of graphics file: VRML 2.0", "m.vrml")}),
-    [](const ::testing::TestParamInfo<DispatchCase>& info) {
-        std::string name = info.param.title;
-        for (char& c : name) c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-        return name;
-    });
+    NameFromTitle());
 
 TEST(Dispatcher, QuotedNamesKeepTheirBlanksButOnlyTheFirstWordNamesTheFile) {
     ScratchDirectory scratch;

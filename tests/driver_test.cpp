@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "tests/support/case_files.hpp"
+#include "tests/support/param_names.hpp"
 #include "tests/support/process_run.hpp"
 #include "tests/support/scratch.hpp"
 
@@ -179,11 +180,7 @@ INSTANTIATE_TEST_SUITE_P(
                       scratch.write("main.inp", "2\nmodel.dat\nbad.col\nm\n-1\n");
                   },
                   "main.inp\n", "forrtl: severe (64): input conversion error, unit 3, file {dir}/bad.col", 64}),
-    [](const ::testing::TestParamInfo<FatalCase>& info) {
-        std::string name = info.param.title;
-        for (char& c : name) c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-        return name;
-    });
+    NameFromTitle());
 
 TEST(CaseDriver, FilesWrittenBeforeAFatalErrorKeepTheirContents) {
     ScratchDirectory scratch;

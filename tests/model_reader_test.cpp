@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/case_files.hpp"
+#include "tests/support/param_names.hpp"
 #include "tests/support/process_run.hpp"
 #include "tests/support/scratch.hpp"
 
@@ -122,11 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
                    " ERROR in Sferonda when reading coordinates of bead           1\n"
                    " Found line with bead index           2\n" +
                        std::string(PAUSE_LINE)}),
-    [](const ::testing::TestParamInfo<ReaderCase>& info) {
-        std::string name = info.param.title;
-        for (char& c : name) c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-        return name;
-    });
+    NameFromTitle());
 
 TEST(ModelReader, CommaSeparatedValuesAndCarriageReturnsReadLikeBlanks) {
     ScratchDirectory scratch;

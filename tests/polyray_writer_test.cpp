@@ -3,61 +3,32 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <memory>
 #include <string>
 
-#include "records/units.hpp"
-#include "tests/support/scratch.hpp"
+#include "tests/support/writer_fixture.hpp"
 
-namespace sferonda {
+namespace sferonda::testing {
 namespace {
-
-using testing::crlf_lines;
-using testing::ScratchDirectory;
 
 const std::string INCLUDE_LINE = "include \"header.inc\"";
 const std::string ROTATE_LINE = "       rotate<0,0,0>";
 const std::string TRANSLATE_LINE = "       translate<0,0,0>";
+const std::int32_t NO_COLOR = 0;  // every sphere of this scene is white
 
-struct Bead {
-    float x, y, z, radius;
-};
-
-class PolyrayWriterTest : public ::testing::Test {
+class PolyrayWriterTest : public WriterTest {
 protected:
-    void SetUp() override {
-        previous_directory_ = std::filesystem::current_path();
-        std::filesystem::current_path(scratch_.path());
-        capture_console_output();
-        take_console_output();
-    }
-    void TearDown() override { std::filesystem::current_path(previous_directory_); }
-
-    void set_beads(std::initializer_list<Bead> beads) {
-        model_->bead_count = 0;
-        for (const Bead& bead : beads) {
-            const std::int32_t i = ++model_->bead_count;
-            model_->bead_x[i] = bead.x;
-            model_->bead_y[i] = bead.y;
-            model_->bead_z[i] = bead.z;
-            model_->bead_radius[i] = bead.radius;
-        }
-    }
-
     std::string run() {
-        EXPECT_TRUE(MODPOLYRAY(*model_, OUTPUT_UNIT, make_name("model.pi")));
-        EXPECT_EQ(take_console_output(), "");
-        return scratch_.read("model.pi");
+        Outcome outcome =
+            run_writer("model.pi", [&] { return MODPOLYRAY(*model_, OUTPUT_UNIT, make_name("model.pi")); });
+        EXPECT_TRUE(outcome.complete);
+        EXPECT_EQ(outcome.console, "");
+        return outcome.file;
     }
-
-    ScratchDirectory scratch_;
-    std::filesystem::path previous_directory_;
-    std::unique_ptr<BeadModel> model_ = std::make_unique<BeadModel>();
 };
 
 TEST_F(PolyrayWriterTest, TwoBeads) {
-    set_beads({{0.0f, 0.0f, 0.0f, 0.5f}, {1.25f, -2.0f, 3.0f, 0.5f}});
+    add_bead(0.0f, 0.0f, 0.0f, 0.5f, NO_COLOR);
+    add_bead(1.25f, -2.0f, 3.0f, 0.5f, NO_COLOR);
     EXPECT_EQ(run(), crlf_lines({
                          INCLUDE_LINE,
                          "object{",
@@ -71,7 +42,7 @@ TEST_F(PolyrayWriterTest, TwoBeads) {
 
 TEST_F(PolyrayWriterTest, SingleBeadHasNoPlusSign) {
     // Values too wide for F9.3 become asterisks; a radius of 0 is written as any other.
-    set_beads({{100000.0f, -10000.0f, 0.0625f, 0.0f}});
+    add_bead(100000.0f, -10000.0f, 0.0625f, 0.0f, NO_COLOR);
     EXPECT_EQ(run(), crlf_lines({
                          INCLUDE_LINE,
                          "object{",
@@ -83,25 +54,14 @@ TEST_F(PolyrayWriterTest, SingleBeadHasNoPlusSign) {
 }
 
 TEST_F(PolyrayWriterTest, NoBeadsLeavesAnEmptyObject) {
-    set_beads({});
     scratch_.write("model.pi", "an older and longer file\r\nwith two lines\r\n");
     EXPECT_EQ(run(), crlf_lines({INCLUDE_LINE, "object{", ROTATE_LINE, TRANSLATE_LINE, "}"}));
 }
 
 TEST_F(PolyrayWriterTest, FullCapacityIsQuick) {
-    model_->bead_count = MAX_BEADS;
-    for (std::int32_t i = 1; i <= MAX_BEADS; ++i) {
-        model_->bead_x[i] = float(i);
-        model_->bead_y[i] = 0.5f;
-        model_->bead_z[i] = -0.5f;
-        model_->bead_radius[i] = 1.0f;
-    }
+    for (std::int32_t i = 1; i <= MAX_BEADS; ++i) add_bead(float(i), 0.5f, -0.5f, 1.0f, NO_COLOR);
     // Connectors play no part in this scene.
-    model_->connector_count = MAX_CONNECTORS;
-    for (std::int32_t j = 1; j <= MAX_CONNECTORS; ++j) {
-        model_->connector_first[j] = 1;
-        model_->connector_second[j] = 2;
-    }
+    for (std::int32_t j = 1; j <= MAX_CONNECTORS; ++j) add_connector(1, 2, 0.0f, NO_COLOR);
     const std::string file = run();
     EXPECT_EQ(std::count(file.begin(), file.end(), '\n'), MAX_BEADS + 5);
     // 20 + 7 + 20 + 23 + 1 characters of framing, 76 per sphere, CR LF on each line.
@@ -110,4 +70,4 @@ TEST_F(PolyrayWriterTest, FullCapacityIsQuick) {
 }
 
 }  // namespace
-}  // namespace sferonda
+}  // namespace sferonda::testing

@@ -2,70 +2,22 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "records/run_end.hpp"
-#include "records/units.hpp"
-#include "tests/support/scratch.hpp"
+#include "tests/support/writer_fixture.hpp"
 
-namespace sferonda {
+namespace sferonda::testing {
 namespace {
-
-using testing::crlf_lines;
-using testing::ScratchDirectory;
 
 const std::string FILE_NAME = "t.pov";
 const std::string WHITE =
     "pigment { White } finish { phong 1 phong_size 50 ambient .25 diffuse .75 }" + std::string(76, ' ');
 const std::string RED =
     "pigment { Red } finish { phong 1 phong_size 50 ambient .25 diffuse .75 }" + std::string(78, ' ');
-const std::string UNFRAMEABLE = " ERROR: Model cannot be framed; graphics file left empty\n";
 
-std::vector<std::string> split_lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
-        lines.push_back(text.substr(start, end - start));
-    }
-    EXPECT_EQ(start, text.size()) << "text after the last line end";
-    return lines;
-}
-
-struct Outcome {
-    bool complete = false;
-    bool stopped = false;
-    std::string file;
-    std::string console;
-};
-
-class PovFullWriterTest : public ::testing::Test {
+class PovFullWriterTest : public WriterTest {
 protected:
-    void SetUp() override {
-        previous_directory_ = std::filesystem::current_path();
-        std::filesystem::current_path(scratch_.path());
-        capture_console_output();
-        take_console_output();
-    }
-    void TearDown() override { std::filesystem::current_path(previous_directory_); }
-
-    void add_bead(float x, float y, float z, float radius, std::int32_t color) {
-        std::int32_t i = ++model_->bead_count;
-        model_->bead_x[i] = x;
-        model_->bead_y[i] = y;
-        model_->bead_z[i] = z;
-        model_->bead_radius[i] = radius;
-        model_->bead_color[i] = color;
-    }
-    void add_connector(std::int32_t first, std::int32_t second, float radius, std::int32_t color) {
-        std::int32_t j = ++model_->connector_count;
-        model_->connector_first[j] = first;
-        model_->connector_second[j] = second;
-        model_->connector_radius[j] = radius;
-        model_->connector_color[j] = color;
-    }
     // Two beads of radius 1 at (0,0,0) and (4,0,0): framed at x = -2 and 2.
     void add_bead_pair(std::int32_t color) {
         add_bead(0.0f, 0.0f, 0.0f, 1.0f, color);
@@ -73,33 +25,8 @@ protected:
     }
 
     Outcome run() {
-        Outcome outcome;
-        try {
-            outcome.complete = MODPOVFULL(*model_, OUTPUT_UNIT, make_name(FILE_NAME));
-        } catch (const RunEnded& ended) {
-            EXPECT_EQ(ended.status, 0);
-            outcome.stopped = true;
-            close_all_units_quietly();
-        }
-        EXPECT_FALSE(is_open(OUTPUT_UNIT));
-        EXPECT_TRUE(scratch_.exists(FILE_NAME));
-        outcome.file = scratch_.read(FILE_NAME);
-        outcome.console = take_console_output();
-        return outcome;
+        return run_writer(FILE_NAME, [&] { return MODPOVFULL(*model_, OUTPUT_UNIT, make_name(FILE_NAME)); });
     }
-
-    void expect_stop_with(const std::string& message) {
-        Outcome outcome = run();
-        EXPECT_TRUE(outcome.stopped);
-        EXPECT_EQ(outcome.console, message + "\n");
-        EXPECT_EQ(outcome.file, "");
-    }
-
-    std::unique_ptr<BeadModel> model_ = std::make_unique<BeadModel>();
-    ScratchDirectory scratch_;
-
-private:
-    std::filesystem::path previous_directory_;
 };
 
 TEST_F(PovFullWriterTest, TwoBeadSceneIsWrittenWholeWithCameraLightsAndSpheres) {
@@ -173,7 +100,7 @@ TEST_F(PovFullWriterTest, BadBeadColorStopsTheRunAndLeavesTheFileEmpty) {
     model_->bead_color[13] = 0;
     add_connector(1, 2, 0.5f, 9);
     scratch_.write(FILE_NAME, "old\r\n");
-    expect_stop_with("ERROR: Invalid ball #00012 index color.");
+    expect_stop(run(), "ERROR: Invalid ball #00012 index color.");
 }
 
 TEST_F(PovFullWriterTest, BadConnectorColorIsReportedOnlyWhenEveryBeadColorIsValid) {
@@ -181,14 +108,14 @@ TEST_F(PovFullWriterTest, BadConnectorColorIsReportedOnlyWhenEveryBeadColorIsVal
     add_connector(1, 2, 0.5f, 5);
     add_connector(1, 2, 0.5f, 0);
     add_connector(1, 2, 0.5f, 6);
-    expect_stop_with("ERROR: Invalid conector #00002 index color.");
+    expect_stop(run(), "ERROR: Invalid conector #00002 index color.");
 }
 
 TEST_F(PovFullWriterTest, ConnectorBeadNumbersAreCheckedAfterTheColors) {
     add_bead_pair(1);
     add_connector(1, 3, 0.5f, 1);
     add_connector(1, 2, 0.5f, 7);
-    expect_stop_with("ERROR: Invalid conector #00002 index color.");
+    expect_stop(run(), "ERROR: Invalid conector #00002 index color.");
 }
 
 TEST_F(PovFullWriterTest, ConnectorBeadNumbersOutsideTheModelStopTheRun) {
@@ -204,11 +131,10 @@ TEST_F(PovFullWriterTest, ConnectorBeadNumbersOutsideTheModelStopTheRun) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
-        model_->connector_count = 0;
-        model_->bead_count = 0;
+        clear_model();
         add_bead_pair(1);
         add_connector(c.first, c.second, 0.5f, 1);
-        expect_stop_with(c.message);
+        expect_stop(run(), c.message);
     }
 }
 
@@ -219,14 +145,10 @@ TEST_F(PovFullWriterTest, ModelThatCannotBeFramedIsRefusedWithAnEmptyFile) {
     };
     for (const Case& c : {Case{"no beads", 0}, Case{"all radii 0", 3}}) {
         SCOPED_TRACE(c.what);
-        model_->bead_count = 0;
+        clear_model();
         for (int i = 1; i <= c.beads; ++i) add_bead(float(i), 0.0f, 0.0f, 0.0f, 1);
         scratch_.write(FILE_NAME, "old\r\n");
-        Outcome outcome = run();
-        EXPECT_FALSE(outcome.stopped);
-        EXPECT_FALSE(outcome.complete);
-        EXPECT_EQ(outcome.console, UNFRAMEABLE);
-        EXPECT_EQ(outcome.file, "");
+        expect_unframeable(run());
     }
 }
 
@@ -244,4 +166,4 @@ TEST_F(PovFullWriterTest, FullCapacityModelIsWrittenWhole) {
 }
 
 }  // namespace
-}  // namespace sferonda
+}  // namespace sferonda::testing

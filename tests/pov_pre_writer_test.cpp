@@ -2,21 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <filesystem>
-#include <memory>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
-#include "records/run_end.hpp"
-#include "records/units.hpp"
-#include "tests/support/scratch.hpp"
+#include "tests/support/writer_fixture.hpp"
 
-namespace sferonda {
+namespace sferonda::testing {
 namespace {
-
-using testing::crlf_lines;
-using testing::ScratchDirectory;
 
 const std::string INCLUDES = crlf_lines({"#include \"colors.inc\"", "#include \"header.inc\""});
 
@@ -31,67 +24,17 @@ struct Connector {
     std::int32_t color;
 };
 
-struct Outcome {
-    bool complete;
-    int stop_status;  // -1 when the run was not stopped
-    std::string file;
-    std::string console;
-};
-
-class PovPreWriterTest : public ::testing::Test {
+class PovPreWriterTest : public WriterTest {
 protected:
-    void SetUp() override {
-        previous_directory_ = std::filesystem::current_path();
-        std::filesystem::current_path(scratch_.path());
-        capture_console_output();
-        take_console_output();
-    }
-    void TearDown() override { std::filesystem::current_path(previous_directory_); }
-
     void set_model(std::initializer_list<Bead> beads, std::initializer_list<Connector> connectors) {
-        model_->bead_count = 0;
-        for (const Bead& bead : beads) {
-            const std::int32_t i = ++model_->bead_count;
-            model_->bead_x[i] = bead.x;
-            model_->bead_y[i] = bead.y;
-            model_->bead_z[i] = bead.z;
-            model_->bead_radius[i] = bead.radius;
-            model_->bead_color[i] = bead.color;
-        }
-        model_->connector_count = 0;
-        for (const Connector& connector : connectors) {
-            const std::int32_t j = ++model_->connector_count;
-            model_->connector_first[j] = connector.first;
-            model_->connector_second[j] = connector.second;
-            model_->connector_radius[j] = connector.radius;
-            model_->connector_color[j] = connector.color;
-        }
+        clear_model();
+        for (const Bead& b : beads) add_bead(b.x, b.y, b.z, b.radius, b.color);
+        for (const Connector& c : connectors) add_connector(c.first, c.second, c.radius, c.color);
     }
 
     Outcome run() {
-        Outcome outcome{false, -1, "", ""};
-        try {
-            outcome.complete = MODPOVPRE(*model_, OUTPUT_UNIT, make_name("model.ppv"));
-        } catch (const RunEnded& ended) {
-            outcome.stop_status = ended.status;
-            close_all_units_quietly();
-        }
-        outcome.file = scratch_.read("model.ppv");
-        outcome.console = take_console_output();
-        return outcome;
+        return run_writer("model.ppv", [&] { return MODPOVPRE(*model_, OUTPUT_UNIT, make_name("model.ppv")); });
     }
-
-    void expect_stop(const std::string& console_line) {
-        Outcome outcome = run();
-        EXPECT_EQ(outcome.stop_status, 0);
-        EXPECT_TRUE(scratch_.exists("model.ppv"));
-        EXPECT_EQ(outcome.file, "");
-        EXPECT_EQ(outcome.console, console_line + "\n");
-    }
-
-    ScratchDirectory scratch_;
-    std::filesystem::path previous_directory_;
-    std::unique_ptr<BeadModel> model_ = std::make_unique<BeadModel>();
 };
 
 struct Texture {
@@ -153,10 +96,7 @@ TEST_F(PovPreWriterTest, CylinderWithoutLengthBecomesAComment) {
     set_model({{0, 0, 0, 1, 1}, {1, 0, 0, 1, 1}, {1, 0, 0, 1, 1}}, {{2, 2, 0.5f, 1}, {1, 2, 0.5f, 1}, {2, 3, 0.5f, 1}});
     Outcome outcome = run();
     EXPECT_TRUE(outcome.complete);
-    std::vector<std::string> lines;
-    for (std::size_t start = 0, end; (end = outcome.file.find("\r\n", start)) != std::string::npos; start = end + 2) {
-        lines.push_back(outcome.file.substr(start, end - start));
-    }
+    std::vector<std::string> lines = split_lines(outcome.file);
     ASSERT_EQ(lines.size(), 2u + 3u + 3u);
     EXPECT_EQ(lines[5], "// connector #00001 omitted: its two ends coincide");
     EXPECT_EQ(lines[6].substr(0, 70), "cylinder { <  0.00000E+00,  0.00000E+00,  0.00000E+00>,<  0.10000E+01,");
@@ -166,7 +106,6 @@ TEST_F(PovPreWriterTest, CylinderWithoutLengthBecomesAComment) {
 
 TEST_F(PovPreWriterTest, EmptyModelGivesTheIncludesOnly) {
     for (std::int32_t count : {0, -1}) {
-        set_model({}, {});
         model_->bead_count = count;
         model_->connector_count = count;
         Outcome outcome = run();
@@ -180,42 +119,31 @@ TEST_F(PovPreWriterTest, BadBeadColorStopsWithTheFileEmpty) {
                {0, 0, 0, 1, 1}, {0, 0, 0, 1, 0}, {0, 0, 0, 1, 9}},
               {{1, 2, 1, 6}});
     scratch_.write("model.ppv", "left over from an earlier run\r\n");
-    expect_stop("ERROR: Invalid ball #00007 index color.");
+    expect_stop(run(), "ERROR: Invalid ball #00007 index color.");
 }
 
 TEST_F(PovPreWriterTest, BeadColorAboveFiveIsRejected) {
     set_model({{0, 0, 0, 1, 6}}, {});
-    expect_stop("ERROR: Invalid ball #00001 index color.");
+    expect_stop(run(), "ERROR: Invalid ball #00001 index color.");
 }
 
 TEST_F(PovPreWriterTest, BadConnectorColorIsReportedWhenBeadsAreFine) {
     set_model({{0, 0, 0, 1, 1}, {1, 0, 0, 1, 5}}, {{1, 2, 1, 5}, {2, 1, 1, 1}, {1, 2, 1, -3}, {1, 2, 1, 0}});
-    expect_stop("ERROR: Invalid conector #00003 index color.");
+    expect_stop(run(), "ERROR: Invalid conector #00003 index color.");
 }
 
 TEST_F(PovPreWriterTest, BeadNumbersAreCheckedAfterTheColors) {
     set_model({{0, 0, 0, 1, 1}, {1, 0, 0, 1, 1}, {2, 0, 0, 1, 1}}, {{1, 2, 1, 1}, {3, 9, 1, 1}, {0, 1, 1, 1}});
-    expect_stop("ERROR: Invalid number of second bead:   9 for connector #   2");
+    expect_stop(run(), "ERROR: Invalid number of second bead:   9 for connector #   2");
 
     set_model({{0, 0, 0, 1, 1}, {1, 0, 0, 1, 1}}, {{0, 1, 1, 1}, {1, 2, 1, 7}});
-    expect_stop("ERROR: Invalid conector #00002 index color.");
+    expect_stop(run(), "ERROR: Invalid conector #00002 index color.");
 }
 
 TEST_F(PovPreWriterTest, FullCapacityIsQuick) {
-    model_->bead_count = MAX_BEADS;
-    for (std::int32_t i = 1; i <= MAX_BEADS; ++i) {
-        model_->bead_x[i] = float(i);
-        model_->bead_y[i] = float(-i);
-        model_->bead_z[i] = 0.5f;
-        model_->bead_radius[i] = 1.0f;
-        model_->bead_color[i] = 1 + i % 5;
-    }
-    model_->connector_count = MAX_CONNECTORS;
+    for (std::int32_t i = 1; i <= MAX_BEADS; ++i) add_bead(float(i), float(-i), 0.5f, 1.0f, 1 + i % 5);
     for (std::int32_t j = 1; j <= MAX_CONNECTORS; ++j) {
-        model_->connector_first[j] = 1 + j % MAX_BEADS;
-        model_->connector_second[j] = 1 + (j + 1) % MAX_BEADS;
-        model_->connector_radius[j] = 0.25f;
-        model_->connector_color[j] = 1 + j % 5;
+        add_connector(1 + j % MAX_BEADS, 1 + (j + 1) % MAX_BEADS, 0.25f, 1 + j % 5);
     }
     Outcome outcome = run();
     EXPECT_TRUE(outcome.complete);
@@ -225,4 +153,4 @@ TEST_F(PovPreWriterTest, FullCapacityIsQuick) {
 }
 
 }  // namespace
-}  // namespace sferonda
+}  // namespace sferonda::testing

@@ -2,85 +2,26 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "records/run_end.hpp"
-#include "records/units.hpp"
-#include "tests/support/scratch.hpp"
+#include "tests/support/writer_fixture.hpp"
 
-namespace sferonda {
+namespace sferonda::testing {
 namespace {
-
-using testing::crlf_lines;
-using testing::ScratchDirectory;
 
 const std::string FILE_NAME = "t-worm.pov";
 const std::string WHITE =
     "pigment { White } finish { phong 1 phong_size 50 ambient .25 diffuse .75 }" + std::string(76, ' ');
 const std::string RED =
     "pigment { Red } finish { phong 1 phong_size 50 ambient .25 diffuse .75 }" + std::string(78, ' ');
-const std::string UNFRAMEABLE = " ERROR: Model cannot be framed; graphics file left empty\n";
 
-std::vector<std::string> split_lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
-        lines.push_back(text.substr(start, end - start));
-    }
-    EXPECT_EQ(start, text.size()) << "text after the last line end";
-    return lines;
-}
-
-struct Outcome {
-    bool complete = false;
-    bool stopped = false;
-    std::string file;
-    std::string console;
-};
-
-class PovWormWriterTest : public ::testing::Test {
+class PovWormWriterTest : public WriterTest {
 protected:
-    void SetUp() override {
-        previous_directory_ = std::filesystem::current_path();
-        std::filesystem::current_path(scratch_.path());
-        capture_console_output();
-        take_console_output();
-    }
-    void TearDown() override { std::filesystem::current_path(previous_directory_); }
-
-    void add_bead(float x, float y, float z, float radius, std::int32_t color) {
-        std::int32_t i = ++model_->bead_count;
-        model_->bead_x[i] = x;
-        model_->bead_y[i] = y;
-        model_->bead_z[i] = z;
-        model_->bead_radius[i] = radius;
-        model_->bead_color[i] = color;
-    }
-
     Outcome run(std::int32_t sweep_color) {
-        Outcome outcome;
-        try {
-            outcome.complete = MODPOVWORM(*model_, sweep_color, OUTPUT_UNIT, make_name(FILE_NAME));
-        } catch (const RunEnded& ended) {
-            EXPECT_EQ(ended.status, 0);
-            outcome.stopped = true;
-            close_all_units_quietly();
-        }
-        EXPECT_FALSE(is_open(OUTPUT_UNIT));
-        EXPECT_TRUE(scratch_.exists(FILE_NAME));
-        outcome.file = scratch_.read(FILE_NAME);
-        outcome.console = take_console_output();
-        return outcome;
+        return run_writer(FILE_NAME,
+                          [&] { return MODPOVWORM(*model_, sweep_color, OUTPUT_UNIT, make_name(FILE_NAME)); });
     }
-
-    std::unique_ptr<BeadModel> model_ = std::make_unique<BeadModel>();
-    ScratchDirectory scratch_;
-
-private:
-    std::filesystem::path previous_directory_;
 };
 
 const std::string BEAD_1_POINT = "  < -0.20000E+01,  0.00000E+00,  0.00000E+00>,   0.10000E+01";
@@ -155,14 +96,11 @@ TEST_F(PovWormWriterTest, PointsFollowBeadOrderBetweenTheDoubledEnds) {
 TEST_F(PovWormWriterTest, SweepColorOutsideFiveColorsStopsTheRunWithAnEmptyFile) {
     for (std::int32_t color : {0, 6, -1}) {
         SCOPED_TRACE(color);
-        model_->bead_count = 0;
+        clear_model();
         add_bead(0.0f, 0.0f, 0.0f, 1.0f, 1);
         add_bead(4.0f, 0.0f, 0.0f, 1.0f, 1);
         scratch_.write(FILE_NAME, "old\r\n");
-        Outcome outcome = run(color);
-        EXPECT_TRUE(outcome.stopped);
-        EXPECT_EQ(outcome.console, "ERROR: Invalid index color.\n");
-        EXPECT_EQ(outcome.file, "");
+        expect_stop(run(color), "ERROR: Invalid index color.");
     }
 }
 
@@ -177,13 +115,8 @@ TEST_F(PovWormWriterTest, OnlyTheSweepColorMattersAndConnectorsChangeNothing) {
     ASSERT_EQ(lines.size(), 2u * 3 + 32);
     EXPECT_EQ(lines[lines.size() - 2], "  " + RED);
 
-    model_->connector_count = 2;
-    model_->connector_first[1] = 1;
-    model_->connector_second[1] = 7;
-    model_->connector_color[1] = 9;
-    model_->connector_first[2] = 3;
-    model_->connector_second[2] = 3;
-    model_->connector_color[2] = 0;
+    add_connector(1, 7, 0.0f, 9);
+    add_connector(3, 3, 0.0f, 0);
     Outcome with_connectors = run(2);
     EXPECT_TRUE(with_connectors.complete);
     EXPECT_EQ(with_connectors.console, "");
@@ -200,14 +133,10 @@ TEST_F(PovWormWriterTest, ModelThatCannotBeFramedIsRefusedWithAnEmptyFile) {
     for (const Case& c : {Case{"no beads", 0, 0}, Case{"no beads, valid color", 0, 1},
                           Case{"all radii 0", 3, 1}}) {
         SCOPED_TRACE(c.what);
-        model_->bead_count = 0;
+        clear_model();
         for (int i = 1; i <= c.beads; ++i) add_bead(float(i), 0.0f, 0.0f, 0.0f, 1);
         scratch_.write(FILE_NAME, "old\r\n");
-        Outcome outcome = run(c.sweep_color);
-        EXPECT_FALSE(outcome.stopped);
-        EXPECT_FALSE(outcome.complete);
-        EXPECT_EQ(outcome.console, UNFRAMEABLE);
-        EXPECT_EQ(outcome.file, "");
+        expect_unframeable(run(c.sweep_color));
     }
 }
 
@@ -222,4 +151,4 @@ TEST_F(PovWormWriterTest, FullCapacityChainIsWrittenWhole) {
 }
 
 }  // namespace
-}  // namespace sferonda
+}  // namespace sferonda::testing

@@ -2,23 +2,18 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <chrono>
-#include <filesystem>
 #include <memory>
 #include <random>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "records/units.hpp"
-#include "tests/support/scratch.hpp"
+#include "tests/support/writer_fixture.hpp"
 
-namespace sferonda {
+namespace sferonda::testing {
 namespace {
 
-using testing::crlf_lines;
-using testing::ScratchDirectory;
 using Pair = std::pair<std::int32_t, std::int32_t>;
 
 const std::string ATOM_GAP(16, ' ');
@@ -36,40 +31,13 @@ std::string conect_line(std::int32_t bead, const std::vector<std::int32_t>& bond
     return line;
 }
 
-std::vector<std::string> split_lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
-        lines.push_back(text.substr(start, end - start));
-    }
-    EXPECT_EQ(start, text.size()) << "text after the last line end";
-    return lines;
-}
-
-struct Outcome {
-    bool complete;
-    std::string file;
-    std::string console;
-};
-
-class PseudoPdbWriterTest : public ::testing::Test {
+class PseudoPdbWriterTest : public WriterTest {
 protected:
-    void SetUp() override {
-        previous_directory_ = std::filesystem::current_path();
-        std::filesystem::current_path(scratch_.path());
-        capture_console_output();
-        take_console_output();
-    }
-    void TearDown() override { std::filesystem::current_path(previous_directory_); }
-
-    // Beads on the x axis at 0, 1, 2, ... unless placed otherwise.
+    // Beads on the x axis at 0, 1, 2, ... unless placed otherwise. Only the
+    // centres are read.
     void set_beads(std::int32_t count) {
-        model_->bead_count = count;
-        for (std::int32_t i = 1; i <= count; ++i) {
-            model_->bead_x[i] = float(i - 1);
-            model_->bead_y[i] = 0.0f;
-            model_->bead_z[i] = 0.0f;
-        }
+        clear_model();
+        for (std::int32_t i = 1; i <= count; ++i) add_bead(float(i - 1), 0.0f, 0.0f, 0.0f, 0);
     }
 
     Outcome run(float first_radius, const std::vector<Pair>& connectors) {
@@ -77,9 +45,12 @@ protected:
         for (std::int32_t j = 1; j <= count; ++j) {
             (*pairs_)[j] = {connectors[j - 1].first, connectors[j - 1].second};
         }
-        bool complete = MODPB2(model_->bead_count, first_radius, *model_, count, *pairs_,
-                               make_name("model.bea"), OUTPUT_UNIT);
-        return {complete, scratch_.read("model.bea"), take_console_output()};
+        Outcome outcome = run_writer("model.bea", [&] {
+            return MODPB2(model_->bead_count, first_radius, *model_, count, *pairs_, make_name("model.bea"),
+                          OUTPUT_UNIT);
+        });
+        EXPECT_FALSE(outcome.stopped);
+        return outcome;
     }
 
     // The ATOM lines of beads 1..count placed by set_beads with radius 1.4,
@@ -94,9 +65,6 @@ protected:
         return text;
     }
 
-    ScratchDirectory scratch_;
-    std::filesystem::path previous_directory_;
-    std::unique_ptr<BeadModel> model_ = std::make_unique<BeadModel>();
     std::unique_ptr<PdbConnectorPairs> pairs_ = std::make_unique<PdbConnectorPairs>();
 };
 
@@ -293,4 +261,4 @@ TEST_F(PseudoPdbWriterTest, FullCapacityIsQuick) {
 }
 
 }  // namespace
-}  // namespace sferonda
+}  // namespace sferonda::testing

@@ -2,24 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "records/run_end.hpp"
-#include "records/units.hpp"
-#include "tests/support/scratch.hpp"
+#include "tests/support/writer_fixture.hpp"
 
-namespace sferonda {
+namespace sferonda::testing {
 namespace {
-
-using testing::crlf_lines;
-using testing::ScratchDirectory;
 
 const std::string FILE_NAME = "t.vrml";
 const std::string BLANKS_AFTER_MATERIAL(122, ' ');
-const std::string UNFRAMEABLE = " ERROR: Model cannot be framed; graphics file left empty\n";
 
 std::string bead_appearance(const std::string& material) {
     return "      appearance Appearance { material Material" + material + BLANKS_AFTER_MATERIAL + " }";
@@ -28,48 +20,13 @@ std::string connector_appearance(const std::string& material) {
     return "            appearance Appearance { material Material" + material + BLANKS_AFTER_MATERIAL + " }";
 }
 
-std::vector<std::string> split_lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
-        lines.push_back(text.substr(start, end - start));
-    }
-    EXPECT_EQ(start, text.size()) << "text after the last line end";
-    return lines;
+// Record r (from 1) of connector k, after the header and the beads' records.
+const std::string& connector_record(const std::vector<std::string>& lines, int beads, int k, int r) {
+    return lines.at(static_cast<std::size_t>(1 + 9 * beads + 19 * (k - 1) + r - 1));
 }
 
-struct Outcome {
-    bool complete = false;
-    bool stopped = false;
-    std::string file;
-    std::string console;
-};
-
-class VrmlWriterTest : public ::testing::Test {
+class VrmlWriterTest : public WriterTest {
 protected:
-    void SetUp() override {
-        previous_directory_ = std::filesystem::current_path();
-        std::filesystem::current_path(scratch_.path());
-        capture_console_output();
-        take_console_output();
-    }
-    void TearDown() override { std::filesystem::current_path(previous_directory_); }
-
-    void add_bead(float x, float y, float z, float radius, std::int32_t color) {
-        std::int32_t i = ++model_->bead_count;
-        model_->bead_x[i] = x;
-        model_->bead_y[i] = y;
-        model_->bead_z[i] = z;
-        model_->bead_radius[i] = radius;
-        model_->bead_color[i] = color;
-    }
-    void add_connector(std::int32_t first, std::int32_t second, float radius, std::int32_t color) {
-        std::int32_t k = ++model_->connector_count;
-        model_->connector_first[k] = first;
-        model_->connector_second[k] = second;
-        model_->connector_radius[k] = radius;
-        model_->connector_color[k] = color;
-    }
     // Corners of a 4 x 2 rectangle in the xy plane, radius 1: the frame keeps
     // the axes, the box side is 6, so a unit of the model becomes 5/6.
     //   bead 1 (2, 1)   bead 2 (2, -1)   bead 3 (-2, 1)   bead 4 (-2, -1)
@@ -79,44 +36,10 @@ protected:
         add_bead(-2.0f, 1.0f, 0.0f, 1.0f, 1);
         add_bead(-2.0f, -1.0f, 0.0f, 1.0f, 1);
     }
-    void clear_model() {
-        model_->bead_count = 0;
-        model_->connector_count = 0;
-    }
 
     Outcome run() {
-        Outcome outcome;
-        try {
-            outcome.complete = MODVRML(*model_, OUTPUT_UNIT, make_name(FILE_NAME));
-        } catch (const RunEnded& ended) {
-            EXPECT_EQ(ended.status, 0);
-            outcome.stopped = true;
-            close_all_units_quietly();
-        }
-        EXPECT_FALSE(is_open(OUTPUT_UNIT));
-        EXPECT_TRUE(scratch_.exists(FILE_NAME));
-        outcome.file = scratch_.read(FILE_NAME);
-        outcome.console = take_console_output();
-        return outcome;
+        return run_writer(FILE_NAME, [&] { return MODVRML(*model_, OUTPUT_UNIT, make_name(FILE_NAME)); });
     }
-
-    void expect_stop_with(const std::string& message) {
-        Outcome outcome = run();
-        EXPECT_TRUE(outcome.stopped);
-        EXPECT_EQ(outcome.console, message + "\n");
-        EXPECT_EQ(outcome.file, "");
-    }
-
-    // Record r (from 1) of connector k, after the header and the beads' records.
-    static const std::string& connector_record(const std::vector<std::string>& lines, int beads, int k, int r) {
-        return lines.at(static_cast<std::size_t>(1 + 9 * beads + 19 * (k - 1) + r - 1));
-    }
-
-    std::unique_ptr<BeadModel> model_ = std::make_unique<BeadModel>();
-    ScratchDirectory scratch_;
-
-private:
-    std::filesystem::path previous_directory_;
 };
 
 TEST_F(VrmlWriterTest, EmptyModelGivesTheHeaderAlone) {
@@ -255,14 +178,14 @@ TEST_F(VrmlWriterTest, ConnectorBeadNumbersAreCheckedBeforeAnyColor) {
     add_connector(1, 2, 0.5f, 8);
     add_connector(2, 3, 0.5f, 1);
     add_connector(3, 4, 0.5f, 1);
-    expect_stop_with("ERROR: Invalid number of second bead:   4 for connector #   3");
+    expect_stop(run(), "ERROR: Invalid number of second bead:   4 for connector #   3");
 }
 
 TEST_F(VrmlWriterTest, BeadColorsAreCheckedBeforeConnectorColors) {
     for (int i = 1; i <= 3; ++i) add_bead(float(i), 0.0f, 0.0f, 1.0f, 1);
     model_->bead_color[3] = 8;
     add_connector(1, 2, 0.5f, 0);
-    expect_stop_with("ERROR: Bead #   3 invalid index color: 8");
+    expect_stop(run(), "ERROR: Bead #   3 invalid index color: 8");
 }
 
 TEST_F(VrmlWriterTest, ValuesOutsideTheirRangeStopTheRun) {
@@ -290,7 +213,7 @@ TEST_F(VrmlWriterTest, ValuesOutsideTheirRangeStopTheRun) {
         model_->bead_color[1] = c.bead_color;
         add_connector(c.first, c.second, 0.5f, c.connector_color);
         scratch_.write(FILE_NAME, "old\r\n");
-        expect_stop_with(c.message);
+        expect_stop(run(), c.message);
     }
 }
 
@@ -318,11 +241,7 @@ TEST_F(VrmlWriterTest, ModelWhoseRadiiAddUpToZeroIsRefusedWithAnEmptyFile) {
     for (int i = 1; i <= 3; ++i) add_bead(float(i), 0.0f, 0.0f, 0.0f, 1);
     add_connector(1, 2, 0.5f, 1);
     scratch_.write(FILE_NAME, "old\r\n");
-    Outcome outcome = run();
-    EXPECT_FALSE(outcome.stopped);
-    EXPECT_FALSE(outcome.complete);
-    EXPECT_EQ(outcome.console, UNFRAMEABLE);
-    EXPECT_EQ(outcome.file, "");
+    expect_unframeable(run());
 }
 
 TEST_F(VrmlWriterTest, FullCapacityModelIsWrittenWhole) {
@@ -339,4 +258,4 @@ TEST_F(VrmlWriterTest, FullCapacityModelIsWrittenWhole) {
 }
 
 }  // namespace
-}  // namespace sferonda
+}  // namespace sferonda::testing
