@@ -43,6 +43,8 @@ void run_case(std::int32_t display_type, CaseNames& names) {
     SFERONDA(display_type, COORDINATES_UNIT, COLORS_UNIT, LOG_UNIT, OUTPUT_UNIT, names.output_name);
     close_unit(COORDINATES_UNIT);
     close_unit(COLORS_UNIT);
+    // Each case's log records reach the disk with the case, not at the end of the run.
+    output_unit(LOG_UNIT).flush();
 }
 
 }  // namespace

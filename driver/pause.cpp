@@ -16,8 +16,6 @@ bool is_empty_answer(std::string_view line) {
 
 void run_command(std::string_view line) {
     if (line.back() == '\r') line.remove_suffix(1);
-    // The command may look at our files and the console: show it all first.
-    flush_output_units();
     std::string command(line);
     (void)std::system(command.c_str());
 }
@@ -27,6 +25,8 @@ void run_command(std::string_view line) {
 void PAUSE() {
     for (;;) {
         write_text_record(CONSOLE_OUTPUT_UNIT, "Fortran Pause - Enter command<CR> or <CR> to continue.");
+        // The user may stop the program here: what was written must be on disk.
+        flush_output_units();
         std::string_view answer;
         if (!input_unit(CONSOLE_INPUT_UNIT).next_line(answer)) return;
         if (is_empty_answer(answer)) return;
