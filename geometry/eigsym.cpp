@@ -117,6 +117,10 @@ void diagonalise(Workspace& w) {
     const double norm = double(1.414f) * std::sqrt(sum);
     const float final_threshold = static_cast<float>(norm * double(1.0e-6f) / w.order);
     float threshold = static_cast<float>(norm);
+    // Finite entries whose norm is beyond single precision give an infinite
+    // threshold that no stage lowers and no pair reaches: the stages would
+    // never end. Such a matrix is left unrotated too.
+    if (!std::isfinite(threshold)) return;
     do {
         threshold = static_cast<float>(double(threshold) / w.order);
         // The sweeps of one stage are capped: a threshold that has sunk to

@@ -15,8 +15,10 @@ constexpr int EIGSYM_MAX_ORDER = 100;
 // `eigenvectors`: LD x order, column-major; row j is the unit eigenvector of
 // eigenvalue j, so component c of it is at [(c-1)*LD + (j-1)]. Rows beyond
 // `order` are not written.
-// A matrix with an entry that is not finite is taken as already diagonal:
-// its diagonal comes back sorted, with coordinate vectors as eigenvectors.
+// A matrix with an entry that is not finite, or whose off-diagonal norm
+// (1.414 times the root of the sum of squares) is beyond single precision, is
+// taken as already diagonal: its diagonal comes back sorted, with coordinate
+// vectors as eigenvectors.
 void EIGSYM(const float* matrix, int order, int leading_dimension,
             float* eigenvalues, float* eigenvectors);
 

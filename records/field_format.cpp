@@ -63,48 +63,48 @@ void format_non_finite(char* out, int width, float value) {
     fill_blanks(out + kept, width - kept);
 }
 
-// The pieces of a value rounded by std::to_chars in fixed notation.
+// The pieces of a value rounded by std::to_chars in fixed notation, which
+// writes [-]digits[.decimals]: the decimals are the last characters.
 struct FixedDigits {
     bool negative;
     std::string_view integer_part;  // empty when the integer part is 0
     std::string_view fraction;      // exactly the requested number of decimals
 };
 
-FixedDigits split_fixed(std::string_view text) {
+FixedDigits split_fixed(const char* text, const char* end, int decimals) {
     FixedDigits digits{};
-    digits.negative = !text.empty() && text.front() == '-';
-    if (digits.negative) text.remove_prefix(1);
-    const std::size_t point = text.find('.');
-    digits.integer_part = text.substr(0, point);
-    if (point != std::string_view::npos) digits.fraction = text.substr(point + 1);
+    digits.negative = *text == '-';
+    if (digits.negative) ++text;
+    const char* integer_end = decimals > 0 ? end - decimals - 1 : end;
+    digits.integer_part = {text, static_cast<std::size_t>(integer_end - text)};
+    if (decimals > 0) digits.fraction = {end - decimals, static_cast<std::size_t>(decimals)};
     if (digits.integer_part == "0") digits.integer_part = {};
     return digits;
 }
 
-// The pieces of a value rounded by std::to_chars in scientific notation.
+// The pieces of a value rounded by std::to_chars in scientific notation,
+// which writes [-]d[.ddd]e(+|-)dd: the first digit is 0 only for zero.
 struct ScientificDigits {
     bool negative;
     char significand[MAX_NUMERIC_WIDTH];  // the digits without the point
-    int significand_length;
     int exponent;  // power of ten of the first digit
 };
 
-ScientificDigits split_scientific(std::string_view text) {
-    ScientificDigits digits{};
-    digits.negative = !text.empty() && text.front() == '-';
-    if (digits.negative) text.remove_prefix(1);
-    const std::size_t e = text.find('e');
-    assert(e != std::string_view::npos);
-    for (char c : text.substr(0, e)) {
-        if (c != '.') digits.significand[digits.significand_length++] = c;
+ScientificDigits split_scientific(const char* text, const char* end, int digits) {
+    ScientificDigits split;
+    split.negative = *text == '-';
+    if (split.negative) ++text;
+    split.significand[0] = *text++;
+    if (digits > 1) {
+        std::memcpy(split.significand + 1, text + 1, static_cast<std::size_t>(digits - 1));
+        text += digits;
     }
-    std::string_view exponent = text.substr(e + 1);
-    if (!exponent.empty() && exponent.front() == '+') exponent.remove_prefix(1);
-    const auto result =
-        std::from_chars(exponent.data(), exponent.data() + exponent.size(), digits.exponent);
-    assert(result.ec == std::errc{});
-    (void)result;
-    return digits;
+    assert(*text == 'e');
+    const bool exponent_negative = text[1] == '-';
+    int magnitude = 0;
+    for (text += 2; text < end; ++text) magnitude = magnitude * 10 + (*text - '0');
+    split.exponent = exponent_negative ? -magnitude : magnitude;
+    return split;
 }
 
 // "E+ee", or the sign and three digits when the exponent has three digits.
@@ -167,7 +167,7 @@ void format_fixed_field(char* out, int width, int decimals, float value) {
     const auto result = std::to_chars(text, text + sizeof text, value,
                                       std::chars_format::fixed, decimals);
     assert(result.ec == std::errc{});
-    const FixedDigits digits = split_fixed({text, static_cast<std::size_t>(result.ptr - text)});
+    const FixedDigits digits = split_fixed(text, result.ptr, decimals);
 
     const bool minus = digits.negative &&
                        !(all_zero_digits(digits.integer_part) && all_zero_digits(digits.fraction));
@@ -188,9 +188,80 @@ void format_fixed_field(char* out, int width, int decimals, float value) {
     append(cursor, digits.fraction);
 }
 
+namespace {
+
+// Exact rounding costs std::to_chars several hundred instructions a value,
+// while models write the same values again and again: every connector
+// repeats the centres of its two beads. Recent E fields are remembered by
+// the float's bits, the width and the digits, in a table indexed by a hash.
+class ExponentFieldMemory {
+public:
+    static constexpr int MAX_WIDTH = 16;
+
+    // The field remembered for this value, or null.
+    const char* find(int width, int digits, float value) {
+        const Entry& entry = table_[slot(value)];
+        return entry.key == key(width, digits, value) ? entry.text : nullptr;
+    }
+
+    void keep(int width, int digits, float value, const char* field) {
+        Entry& entry = table_[slot(value)];
+        entry.key = key(width, digits, value);
+        std::memcpy(entry.text, field, static_cast<std::size_t>(width));
+    }
+
+private:
+    static constexpr int SLOT_BITS = 16;
+
+    // A free entry has key 0; a kept field's key holds its digits, at least 1.
+    struct Entry {
+        std::uint64_t key;
+        char text[MAX_WIDTH];
+    };
+
+    static std::uint32_t bits_of(float value) {
+        std::uint32_t bits;
+        std::memcpy(&bits, &value, sizeof bits);
+        return bits;
+    }
+    static std::uint64_t key(int width, int digits, float value) {
+        return bits_of(value) | std::uint64_t(width) << 32 | std::uint64_t(digits) << 40;
+    }
+    static std::size_t slot(float value) {
+        return (bits_of(value) * 0x9E3779B1u) >> (32 - SLOT_BITS);
+    }
+
+    Entry table_[1 << SLOT_BITS];
+};
+
+ExponentFieldMemory& exponent_field_memory() {
+    static constinit ExponentFieldMemory memory{};
+    return memory;
+}
+
+void format_exponent_digits(char* out, int width, int digits, float value);
+
+}  // namespace
+
 void format_exponent_field(char* out, int width, int digits, float value) {
     assert_numeric_width(width);
     assert(digits >= 1 && digits <= MAX_NUMERIC_WIDTH);
+    if (width > ExponentFieldMemory::MAX_WIDTH) {
+        format_exponent_digits(out, width, digits, value);
+        return;
+    }
+    ExponentFieldMemory& memory = exponent_field_memory();
+    if (const char* known = memory.find(width, digits, value)) {
+        std::memcpy(out, known, static_cast<std::size_t>(width));
+        return;
+    }
+    format_exponent_digits(out, width, digits, value);
+    memory.keep(width, digits, value, out);
+}
+
+namespace {
+
+void format_exponent_digits(char* out, int width, int digits, float value) {
     if (!std::isfinite(value)) {
         format_non_finite(out, width, value);
         return;
@@ -199,13 +270,9 @@ void format_exponent_field(char* out, int width, int digits, float value) {
     const auto result = std::to_chars(text, text + sizeof text, value,
                                       std::chars_format::scientific, digits - 1);
     assert(result.ec == std::errc{});
-    const ScientificDigits rounded =
-        split_scientific({text, static_cast<std::size_t>(result.ptr - text)});
-    assert(rounded.significand_length == digits);
+    const ScientificDigits rounded = split_scientific(text, result.ptr, digits);
 
-    const std::string_view significand{rounded.significand,
-                                       static_cast<std::size_t>(rounded.significand_length)};
-    const bool zero = all_zero_digits(significand);
+    const bool zero = rounded.significand[0] == '0';
     // d.ddd times 10^x is 0.dddd times 10^(x+1); zero keeps the exponent 0.
     const int exponent = zero ? 0 : rounded.exponent + 1;
     const bool minus = rounded.negative && !zero;
@@ -219,9 +286,12 @@ void format_exponent_field(char* out, int width, int digits, float value) {
     fill_blanks(out, width - needed);
     char* cursor = out + (width - needed);
     if (minus) *cursor++ = '-';
-    cursor = append(cursor, "0.");
-    cursor = append(cursor, significand);
-    append_exponent(cursor, exponent);
+    *cursor++ = '0';
+    *cursor++ = '.';
+    std::memcpy(cursor, rounded.significand, static_cast<std::size_t>(digits));
+    append_exponent(cursor + digits, exponent);
 }
+
+}  // namespace
 
 }  // namespace sferonda

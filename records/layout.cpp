@@ -114,11 +114,37 @@ private:
 
 }  // namespace
 
+namespace {
+
+// Literal texts and blanks in a row become one literal text: the walk writes
+// them all or none (it stops only at a field), and one piece costs less to
+// write than several.
+std::vector<LayoutPiece> merge_constant_runs(const std::vector<LayoutPiece>& pieces) {
+    using Kind = LayoutPiece::Kind;
+    std::vector<LayoutPiece> merged;
+    for (const LayoutPiece& piece : pieces) {
+        const bool constant = piece.kind == Kind::Literal || piece.kind == Kind::Blanks;
+        if (!constant) {
+            merged.push_back(piece);
+            continue;
+        }
+        if (merged.empty() || merged.back().kind != Kind::Literal) merged.push_back({Kind::Literal, 0, 0, {}});
+        if (piece.kind == Kind::Literal) {
+            merged.back().text += piece.text;
+        } else {
+            merged.back().text.append(static_cast<std::size_t>(piece.width), ' ');
+        }
+    }
+    return merged;
+}
+
+}  // namespace
+
 Layout::Layout(std::string_view notation) {
     LayoutParser parser(notation);
     // Repeated fields and groups are unrolled: the walk then stops at the first
     // field without a value wherever it stands, as it would inside a group.
-    pieces_ = parser.parse_sequence(false);
+    pieces_ = merge_constant_runs(parser.parse_sequence(false));
 }
 
 int Layout::field_count() const {

@@ -1,5 +1,6 @@
 #include "records/list_read.hpp"
 
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -31,12 +32,6 @@ std::size_t skip_digits(std::string_view text, std::size_t at) {
 
 std::size_t skip_sign(std::string_view text, std::size_t at) {
     return at < text.size() && (text[at] == '+' || text[at] == '-') ? at + 1 : at;
-}
-
-bool is_integer_form(std::string_view text) {
-    std::size_t digits_start = skip_sign(text, 0);
-    std::size_t end = skip_digits(text, digits_start);
-    return end > digits_start && end == text.size();
 }
 
 // Sign, digits with an optional point (at least one digit), then an optional
@@ -95,21 +90,87 @@ T decimal_value(std::string_view text) {
 [[noreturn]] void conversion_error(int unit) { fatal_io_error(IoError::ConversionError, unit); }
 [[noreturn]] void syntax_error(int unit) { fatal_io_error(IoError::SyntaxError, unit); }
 
-std::int32_t integer_value(std::string_view text, int unit) {
-    if (is_integer_form(text)) {
-        if (text.front() == '+') text.remove_prefix(1);
-        std::int32_t value = 0;
-        auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-        if (error != std::errc{}) conversion_error(unit);
-        return value;
+// Sign and digits within the 32-bit range, the common form, converted in
+// the one pass that recognises it; false, converting nothing, otherwise.
+bool plain_integer_value(std::string_view text, std::int32_t& value) {
+    constexpr std::uint64_t MOST_NEGATIVE_MAGNITUDE = 2147483648ULL;
+    const std::size_t digits_start = skip_sign(text, 0);
+    if (digits_start == text.size()) return false;
+    std::uint64_t magnitude = 0;
+    for (std::size_t at = digits_start; at < text.size(); ++at) {
+        if (!is_digit(text[at])) return false;
+        magnitude = magnitude * 10 + static_cast<std::uint64_t>(text[at] - '0');
+        if (magnitude > MOST_NEGATIVE_MAGNITUDE) return false;
     }
+    const bool negative = text.front() == '-';
+    if (!negative && magnitude == MOST_NEGATIVE_MAGNITUDE) return false;
+    value = static_cast<std::int32_t>(negative ? -static_cast<std::int64_t>(magnitude)
+                                               : static_cast<std::int64_t>(magnitude));
+    return true;
+}
+
+// Digits beyond the 32-bit range, and values in the form of a real, which
+// are truncated toward zero.
+std::int32_t integer_value(std::string_view text, int unit) {
+    std::int32_t plain = 0;
+    if (plain_integer_value(text, plain)) return plain;
     if (!is_real_form(text)) conversion_error(unit);
     double value = std::trunc(decimal_value<double>(text));
     if (!std::isfinite(value) || value < -2147483648.0 || value > 2147483647.0) conversion_error(unit);
     return static_cast<std::int32_t>(value);
 }
 
+// Powers of ten that a float holds exactly (5^10 < 2^24).
+constexpr float EXACT_POWERS_OF_TEN[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f, 1e6f, 1e7f, 1e8f, 1e9f, 1e10f};
+constexpr int LARGEST_EXACT_POWER = 10;
+constexpr std::uint64_t EXACT_FLOAT_INTEGERS = 1ULL << 24;
+
+// The common short reals, such as 1.865 or -12.5E-2, converted without a
+// detour: when the digits make an integer below 2^24 and the power of ten
+// is at most 10 either way, both are exact floats and one single-precision
+// multiplication or division rounds the exact quotient once, to nearest.
+// False, converting nothing, for any other text.
+static_assert(FLT_EVAL_METHOD == 0, "float operations must round to single precision");
+bool short_real_value(std::string_view text, float& value) {
+    std::size_t at = skip_sign(text, 0);
+    std::uint64_t digits = 0;
+    int scale = 0;  // decimals after the point
+    bool any_digit = false;
+    for (; at < text.size() && is_digit(text[at]); ++at, any_digit = true) {
+        digits = digits * 10 + static_cast<std::uint64_t>(text[at] - '0');
+        if (digits >= EXACT_FLOAT_INTEGERS) return false;
+    }
+    if (at < text.size() && text[at] == '.') {
+        for (++at; at < text.size() && is_digit(text[at]); ++at, ++scale, any_digit = true) {
+            digits = digits * 10 + static_cast<std::uint64_t>(text[at] - '0');
+            if (digits >= EXACT_FLOAT_INTEGERS) return false;
+        }
+    }
+    if (!any_digit) return false;
+    int exponent = 0;
+    if (at < text.size()) {
+        const char letter = text[at];
+        if (letter != 'E' && letter != 'e' && letter != 'D' && letter != 'd') return false;
+        const bool exponent_negative = at + 1 < text.size() && text[at + 1] == '-';
+        const std::size_t exponent_start = skip_sign(text, at + 1);
+        const std::size_t exponent_end = skip_digits(text, exponent_start);
+        if (exponent_end == exponent_start || exponent_end != text.size() || exponent_end - exponent_start > 3) {
+            return false;
+        }
+        for (at = exponent_start; at < exponent_end; ++at) exponent = exponent * 10 + (text[at] - '0');
+        if (exponent_negative) exponent = -exponent;
+    }
+    const int power = exponent - scale;
+    if (power < -LARGEST_EXACT_POWER || power > LARGEST_EXACT_POWER) return false;
+    const float whole = static_cast<float>(digits);
+    value = power >= 0 ? whole * EXACT_POWERS_OF_TEN[power] : whole / EXACT_POWERS_OF_TEN[-power];
+    if (text.front() == '-') value = -value;
+    return true;
+}
+
 float real_value(std::string_view text, int unit) {
+    float value;
+    if (short_real_value(text, value)) return value;
     if (!is_real_form(text)) conversion_error(unit);
     return decimal_value<float>(text);
 }
@@ -119,7 +180,7 @@ float real_value(std::string_view text, int unit) {
 struct Value {
     bool quoted = false;
     std::string_view token;
-    Name text{};
+    Name text;  // filled whole by the quoted read, untouched otherwise
 };
 
 void assign(const ReadTarget& target, const Value& value, int unit) {
@@ -172,6 +233,22 @@ public:
 
     // True when the line ends here or the character here ends an unquoted value.
     bool at_value_end() const { return at_ == line_.size() || ends_unquoted_value(line_[at_]); }
+
+    // The common value, an unquoted number for an integer or real target,
+    // converted where it stands. False, moving nothing and converting
+    // nothing, for any value the general steps must look at: a repeat count,
+    // a quoted text, a form other than the short ones, a value out of range.
+    bool take_plain_number(const ReadTarget& target) {
+        if (target.kind() == ReadTarget::Kind::Text) return false;
+        std::size_t end = at_;
+        while (end < line_.size() && !ends_unquoted_value(line_[end])) ++end;
+        const std::string_view token = line_.substr(at_, end - at_);
+        const bool converted = target.kind() == ReadTarget::Kind::Integer
+                                   ? plain_integer_value(token, target.integer())
+                                   : short_real_value(token, target.real());
+        if (converted) at_ = end;
+        return converted;
+    }
 
     // Takes "r*" when it stands here and gives r, otherwise 0 and stays put.
     std::int32_t take_repeat_count() {
@@ -254,6 +331,10 @@ ReadEnd read_values(int unit, std::initializer_list<ReadTarget> targets) {
             continue;
         }
         after_value = true;
+        if (cursor.take_plain_number(*next)) {
+            ++next;
+            continue;
+        }
         std::int32_t count = cursor.take_repeat_count();
         if (count > 0 && cursor.at_value_end()) {
             // "r*" alone: r null values.

@@ -1,7 +1,6 @@
 #include "records/output_buffer.hpp"
 
 #include <cerrno>
-#include <cstring>
 #include <unistd.h>
 
 #include "records/fatal_error.hpp"
@@ -15,32 +14,11 @@ constexpr std::size_t BLOCK_SIZE = 64 * 1024;
 OutputBuffer::OutputBuffer(int fd, int unit, bool console)
     : fd_(fd), unit_(unit), console_(console), buffer_(BLOCK_SIZE) {}
 
-char* OutputBuffer::grab(std::size_t count) {
-    if (used_ + count > buffer_.size()) {
-        flush();
-        if (count > buffer_.size()) buffer_.resize(count);
-    }
-    char* place = buffer_.data() + used_;
-    used_ += count;
-    return place;
-}
-
-void OutputBuffer::append(std::string_view text) {
-    std::memcpy(grab(text.size()), text.data(), text.size());
-}
-
-void OutputBuffer::append_blanks(std::size_t count) {
-    std::memset(grab(count), ' ', count);
-}
-
-void OutputBuffer::end_line() {
-    if (console_) {
-        *grab(1) = '\n';
-    } else {
-        char* place = grab(2);
-        place[0] = '\r';
-        place[1] = '\n';
-    }
+char* OutputBuffer::grab_after_flush(std::size_t count) {
+    flush();
+    if (count > buffer_.size()) buffer_.resize(count);
+    used_ = count;
+    return buffer_.data();
 }
 
 void OutputBuffer::flush() {

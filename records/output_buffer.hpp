@@ -4,6 +4,7 @@
 // the fatal write error of the unit.
 
 #include <cstddef>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,10 +19,25 @@ public:
     OutputBuffer(int fd, int unit, bool console);
 
     // `count` contiguous bytes to be filled by the caller, appended to the record.
-    char* grab(std::size_t count);
-    void append(std::string_view text);
-    void append_blanks(std::size_t count);
-    void end_line();
+    char* grab(std::size_t count) {
+        if (count > buffer_.size() - used_) return grab_after_flush(count);
+        char* place = buffer_.data() + used_;
+        used_ += count;
+        return place;
+    }
+    void append(std::string_view text) {
+        if (!text.empty()) std::memcpy(grab(text.size()), text.data(), text.size());
+    }
+    void append_blanks(std::size_t count) { std::memset(grab(count), ' ', count); }
+    void end_line() {
+        if (console_) {
+            *grab(1) = '\n';
+        } else {
+            char* place = grab(2);
+            place[0] = '\r';
+            place[1] = '\n';
+        }
+    }
 
     // Writes out what is buffered; fatal write error on failure.
     void flush();
@@ -36,6 +52,8 @@ public:
     std::string take_captured();
 
 private:
+    char* grab_after_flush(std::size_t count);
+
     int fd_;
     int unit_;
     bool console_;

@@ -12,3 +12,21 @@ ctest --test-dir build --output-on-failure -j"$jobs"
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DSFERONDA_SANITIZE=ON -DSFERONDA_TESTS=ON
 cmake --build build-sanitize -j"$jobs"
 ctest --test-dir build-sanitize --output-on-failure -j"$jobs"
+
+# Fuzzing, about a minute a target (SFERONDA_FUZZ_SECONDS), when clang++ can
+# build libFuzzer targets with the sanitizers; otherwise skipped, with the reason.
+fuzz_skip_reason() {
+  command -v clang++ >/dev/null || { echo "clang++ not found"; return; }
+  local probe
+  probe="$(mktemp -d)"
+  echo 'extern "C" int LLVMFuzzerTestOneInput(const unsigned char*, unsigned long) { return 0; }' > "$probe/probe.cpp"
+  clang++ -fsanitize=fuzzer,address,undefined "$probe/probe.cpp" -o "$probe/probe" 2>/dev/null ||
+    echo "clang++ cannot link libFuzzer with AddressSanitizer and UndefinedBehaviorSanitizer"
+  rm -rf "$probe"
+}
+reason="$(fuzz_skip_reason)"
+if [ -n "$reason" ]; then
+  echo "fuzz stage skipped: $reason"
+else
+  bash fuzz/run.sh "${SFERONDA_FUZZ_SECONDS:-60}" build-fuzz
+fi

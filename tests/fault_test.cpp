@@ -1,0 +1,409 @@
+// Input/output faults through the real process: graphics files, the log and
+// the console whose writes fail, names that cannot be opened, inputs that
+// cannot be read. Each ends the run with its fatal line and status, and no
+// file that was not written whole is logged as generated.
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "tests/support/case_files.hpp"
+#include "tests/support/param_names.hpp"
+#include "tests/support/process_run.hpp"
+#include "tests/support/scratch.hpp"
+
+namespace sferonda::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+const char* const GENERATED = " Visualization file has been generated:";
+
+std::string with_folder(std::string text, const std::string& folder) {
+    const std::string placeholder = "{dir}";
+    for (std::size_t at = text.find(placeholder); at != std::string::npos; at = text.find(placeholder, at)) {
+        text.replace(at, placeholder.size(), folder);
+        at += folder.size();
+    }
+    return text;
+}
+
+int count_of(const std::string& text, const std::string& part) {
+    int count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
+    return count;
+}
+
+// A model of `beads` beads of radius 1 in a row, each joined to the next.
+void write_chain_model(const ScratchDirectory& scratch, int beads) {
+    std::string coordinates = std::to_string(beads) + "\n";
+    std::string colors = coordinates;
+    for (int i = 1; i <= beads; ++i) {
+        coordinates += std::to_string(i) + " " + std::to_string(2 * i) + ".0 0.5 -0.25 1.0\n";
+        colors += std::to_string(i) + " 3\n";
+    }
+    coordinates += std::to_string(beads - 1) + "\n";
+    colors += std::to_string(beads - 1) + "\n";
+    for (int j = 1; j < beads; ++j) {
+        coordinates += std::to_string(j) + " " + std::to_string(j) + " " + std::to_string(j + 1) + " 0.5\n";
+        colors += std::to_string(j) + " 4\n";
+    }
+    scratch.write("chain.dat", coordinates);
+    scratch.write("chain.col", colors);
+}
+
+// --- graphics files whose writes fail --------------------------------------
+
+struct DisplayTypeFile {
+    int display_type;
+    const char* extension;
+};
+
+const DisplayTypeFile EVERY_DISPLAY_TYPE[] = {
+    {1, ".bea"}, {2, ".ppv"}, {3, ".pov"}, {4, "-worm.pov"}, {5, ".pi"}, {6, ".vrml"},
+};
+
+std::string case_lines(int display_type, const std::string& coordinates, const std::string& colors,
+                       const std::string& output_name) {
+    return std::to_string(display_type) + "\n" + coordinates + "\n" + colors + "\n" + output_name + "\n";
+}
+
+class FailingGraphicsFile : public ::testing::TestWithParam<DisplayTypeFile> {};
+
+TEST_P(FailingGraphicsFile, EndsTheRunWithWriteErrorOnUnit14AndIsNotLogged) {
+    const DisplayTypeFile type = GetParam();
+    ScratchDirectory scratch;
+    write_two_bead_model(scratch);
+    const std::string file_name = std::string("full") + type.extension;
+    fs::create_symlink("/dev/full", scratch.file(file_name));
+    scratch.write("main.inp", case_lines(type.display_type, "model.dat", "model.col", "full") +
+                                  case_lines(type.display_type, "model.dat", "model.col", "never") + "-1\n");
+
+    ProcessResult run = run_sferonda(scratch.path(), "main.inp\n");
+
+    EXPECT_EQ(run.standard_error,
+              "forrtl: severe (38): error during write, unit 14, file " + scratch.file(file_name) + "\r\n");
+    EXPECT_EQ(run.exit_status, 38);
+    // The case was announced; the run ended before the log could call it generated.
+    const std::string log = scratch.read("sferonda-log.txt");
+    EXPECT_EQ(log.find(GENERATED), std::string::npos) << log;
+    EXPECT_NE(log.find("   * Output file will be :" + padded_name(file_name) + "\r\n"), std::string::npos) << log;
+    EXPECT_EQ(run.standard_output.find(FINAL_LINE), std::string::npos);
+    EXPECT_FALSE(scratch.exists(std::string("never") + type.extension));
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryDisplayType, FailingGraphicsFile, ::testing::ValuesIn(EVERY_DISPLAY_TYPE),
+                         [](const ::testing::TestParamInfo<DisplayTypeFile>& info) {
+                             return "type_" + std::to_string(info.param.display_type);
+                         });
+
+// Far more than one 64 KiB block: the write fails while records are still
+// being produced, not when the file is closed.
+TEST(FailingGraphicsFile, FailsInTheMiddleOfALargeFileWithTheSameLine) {
+    for (const DisplayTypeFile& type : EVERY_DISPLAY_TYPE) {
+        SCOPED_TRACE(type.display_type);
+        ScratchDirectory scratch;
+        write_chain_model(scratch, 3000);
+        const std::string file_name = std::string("full") + type.extension;
+        fs::create_symlink("/dev/full", scratch.file(file_name));
+        scratch.write("main.inp", case_lines(type.display_type, "chain.dat", "chain.col", "full") + "-1\n");
+
+        ProcessResult run = run_sferonda(scratch.path(), "main.inp\n");
+
+        EXPECT_EQ(run.standard_error,
+                  "forrtl: severe (38): error during write, unit 14, file " + scratch.file(file_name) + "\r\n");
+        EXPECT_EQ(run.exit_status, 38);
+        EXPECT_EQ(scratch.read("sferonda-log.txt").find(GENERATED), std::string::npos);
+    }
+}
+
+TEST(FailingGraphicsFile, EarlierCasesStayCompleteAndLoggedOnlyOnce) {
+    ScratchDirectory scratch;
+    write_two_bead_model(scratch);
+    fs::create_symlink("/dev/full", scratch.file("second.pi"));
+    scratch.write("main.inp", case_lines(5, "model.dat", "model.col", "first") +
+                                  case_lines(5, "model.dat", "model.col", "second") + "-1\n");
+
+    ProcessResult run = run_sferonda(scratch.path(), "main.inp\n");
+
+    EXPECT_EQ(run.exit_status, 38);
+    const std::string log = scratch.read("sferonda-log.txt");
+    EXPECT_EQ(count_of(log, GENERATED), 1) << log;
+    EXPECT_NE(log.find(std::string(GENERATED) + padded_name("first.pi")), std::string::npos);
+    // The whole first file: its header, two spheres and its closing brace.
+    const std::string first = scratch.read("first.pi");
+    EXPECT_EQ(first.substr(0, 22), "include \"header.inc\"\r\n");
+    EXPECT_EQ(count_of(first, "object {sphere <"), 2);
+    EXPECT_EQ(first.substr(first.size() - 3), "}\r\n");
+}
+
+// --- names that cannot be opened for writing ---------------------------------
+
+struct OpenFault {
+    const char* title;
+    std::function<void(const ScratchDirectory&)> prepare;
+    const char* output_name;  // as written in the main input file
+    const char* error_line;   // {dir} stands for the scratch folder
+};
+
+class UnopenableGraphicsFile : public ::testing::TestWithParam<OpenFault> {};
+
+TEST_P(UnopenableGraphicsFile, IsAnOpenFailureOnUnit14ForEveryDisplayType) {
+    const OpenFault& fault = GetParam();
+    for (const DisplayTypeFile& type : EVERY_DISPLAY_TYPE) {
+        SCOPED_TRACE(type.display_type);
+        ScratchDirectory scratch;
+        write_two_bead_model(scratch);
+        fault.prepare(scratch);
+        scratch.write("main.inp", case_lines(type.display_type, "model.dat", "model.col", fault.output_name) + "-1\n");
+
+        ProcessResult run = run_sferonda(scratch.path(), "main.inp\n");
+
+        EXPECT_EQ(run.standard_error,
+                  with_folder(fault.error_line, scratch.path()) + type.extension + "\r\n");
+        EXPECT_EQ(run.exit_status, 30);
+        EXPECT_EQ(scratch.read("sferonda-log.txt").find(GENERATED), std::string::npos);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, UnopenableGraphicsFile,
+    ::testing::Values(
+        OpenFault{"output folder missing", [](const ScratchDirectory&) {}, "'none/m'",
+                  "forrtl: severe (30): open failure, unit 14, file {dir}/none/m"},
+        OpenFault{"output folder is a file", [](const ScratchDirectory&) {}, "'model.dat/m'",
+                  "forrtl: severe (30): open failure, unit 14, file {dir}/model.dat/m"},
+        OpenFault{"output name is a folder",
+                  [](const ScratchDirectory& scratch) {
+                      for (const DisplayTypeFile& type : EVERY_DISPLAY_TYPE) {
+                          fs::create_directory(scratch.file(std::string("taken") + type.extension));
+                      }
+                  },
+                  "taken", "forrtl: severe (30): open failure, unit 14, file {dir}/taken"},
+        OpenFault{"output name is a link into a missing folder",
+                  [](const ScratchDirectory& scratch) {
+                      for (const DisplayTypeFile& type : EVERY_DISPLAY_TYPE) {
+                          fs::create_symlink("none/target", scratch.file(std::string("dangling") + type.extension));
+                      }
+                  },
+                  "dangling", "forrtl: severe (30): open failure, unit 14, file {dir}/dangling"}),
+    NameFromTitle());
+
+// --- the log ------------------------------------------------------------------
+
+struct LogFault {
+    const char* title;
+    std::function<void(const ScratchDirectory&)> prepare;
+    std::string main_input;
+    const char* error_line;
+    int status;
+};
+
+class LogFaults : public ::testing::TestWithParam<LogFault> {};
+
+TEST_P(LogFaults, EndTheRunWithTheLogsFatalLine) {
+    const LogFault& fault = GetParam();
+    ScratchDirectory scratch;
+    write_two_bead_model(scratch);
+    fault.prepare(scratch);
+    scratch.write("main.inp", fault.main_input);
+
+    ProcessResult run = run_sferonda(scratch.path(), "main.inp\n");
+
+    EXPECT_EQ(run.standard_error, with_folder(fault.error_line, scratch.path()) + "\r\n");
+    EXPECT_EQ(run.exit_status, fault.status);
+    EXPECT_EQ(run.standard_output.find(FINAL_LINE), std::string::npos) << run.standard_output;
+    EXPECT_FALSE(scratch.exists("next.ppv"));
+}
+
+// Two beads joined `connectors` times over.
+std::string two_beads_with_connectors(int connectors) {
+    std::string text = "2\n1 0 0 0 1\n2 3 0 0 1\n" + std::to_string(connectors) + "\n";
+    for (int j = 1; j <= connectors; ++j) text += std::to_string(j) + " 1 2 0.5\n";
+    return text;
+}
+
+std::string two_bead_colors_with_connectors(int connectors) {
+    std::string text = "2\n1 1\n2 1\n" + std::to_string(connectors) + "\n";
+    for (int j = 1; j <= connectors; ++j) text += std::to_string(j) + " 1\n";
+    return text;
+}
+
+auto log_links_to(const char* target) {
+    return [target](const ScratchDirectory& scratch) {
+        fs::create_symlink(target, scratch.file("sferonda-log.txt"));
+    };
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, LogFaults,
+    ::testing::Values(
+        LogFault{"log is a link into a missing folder", log_links_to("none/log.txt"), "-1\n",
+                 "forrtl: severe (30): open failure, unit 2, file {dir}/sferonda-log.txt", 30},
+        // The log is written out after each case.
+        LogFault{"log cannot be written", log_links_to("/dev/full"),
+                 case_lines(2, "model.dat", "model.col", "model") + case_lines(2, "model.dat", "model.col", "next") +
+                     "-1\n",
+                 "forrtl: severe (38): error during write, unit 2, file {dir}/sferonda-log.txt", 38},
+        // A stop ends the run with status 0 only when every file could be
+        // written out: here the log's label record of the stopped case cannot.
+        LogFault{"log cannot be written at a stop",
+                 [](const ScratchDirectory& scratch) {
+                     log_links_to("/dev/full")(scratch);
+                     scratch.write("many.dat", two_beads_with_connectors(5001));
+                     scratch.write("many.col", two_bead_colors_with_connectors(5001));
+                 },
+                 case_lines(1, "many.dat", "many.col", "m") + "-1\n",
+                 "forrtl: severe (38): error during write, unit 2, file {dir}/sferonda-log.txt", 38}),
+    NameFromTitle());
+
+// --- input files that cannot be opened ------------------------------------------
+
+struct InputFault {
+    const char* title;
+    std::function<void(const ScratchDirectory&)> prepare;
+    const char* console_input;
+    const char* error_line;
+    int status;
+};
+
+class InputFaults : public ::testing::TestWithParam<InputFault> {};
+
+TEST_P(InputFaults, EndTheRunWithoutAGraphicsFile) {
+    const InputFault& fault = GetParam();
+    ScratchDirectory scratch;
+    write_two_bead_model(scratch);
+    fault.prepare(scratch);
+
+    ProcessResult run = run_sferonda(scratch.path(), fault.console_input);
+
+    EXPECT_EQ(run.standard_error, with_folder(fault.error_line, scratch.path()) + "\r\n");
+    EXPECT_EQ(run.exit_status, fault.status);
+    EXPECT_FALSE(scratch.exists("m.ppv"));
+}
+
+auto with_main_input(std::function<void(const ScratchDirectory&)> prepare, std::string main_input) {
+    return [prepare, main_input](const ScratchDirectory& scratch) {
+        prepare(scratch);
+        scratch.write("main.inp", main_input);
+    };
+}
+
+void make_folder(const ScratchDirectory& scratch) { fs::create_directory(scratch.file("folder")); }
+void make_link_loop(const ScratchDirectory& scratch) {
+    fs::create_symlink("loop.b", scratch.file("loop.a"));
+    fs::create_symlink("loop.a", scratch.file("loop.b"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, InputFaults,
+    ::testing::Values(
+        InputFault{"main input file is a folder", make_folder, "folder\n",
+                   "forrtl: severe (30): open failure, unit 1, file {dir}/folder", 30},
+        InputFault{"colors file is a folder", with_main_input(make_folder, "2\nmodel.dat\nfolder\nm\n-1\n"),
+                   "main.inp\n", "forrtl: severe (30): open failure, unit 3, file {dir}/folder", 30},
+        InputFault{"coordinates file is a link loop",
+                   with_main_input(make_link_loop, "2\nloop.a\nmodel.col\nm\n-1\n"), "main.inp\n",
+                   "forrtl: severe (30): open failure, unit 4, file {dir}/loop.a", 30},
+        InputFault{"colors file is a dangling link",
+                   with_main_input([](const ScratchDirectory& scratch) {
+                       fs::create_symlink("gone.col", scratch.file("link.col"));
+                   }, "2\nmodel.dat\nlink.col\nm\n-1\n"),
+                   "main.inp\n", "forrtl: severe (29): file not found, unit 3, file {dir}/link.col", 29}),
+    NameFromTitle());
+
+// --- the console ---------------------------------------------------------------
+
+struct ConsoleRun {
+    std::string standard_error;
+    int exit_status = -1;
+};
+
+// Runs the program in `folder` with the given standard input and output
+// descriptors (-1: closed); standard error goes to a file.
+ConsoleRun run_with_console(const std::string& folder, int input_fd, int output_fd) {
+    ScratchDirectory streams;
+    const std::string error_path = streams.file("stderr");
+    pid_t child = ::fork();
+    if (child == 0) {
+        int error_fd = ::open(error_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        if (error_fd < 0 || ::dup2(error_fd, STDERR_FILENO) < 0) ::_exit(126);
+        if (input_fd >= 0) ::dup2(input_fd, STDIN_FILENO); else ::close(STDIN_FILENO);
+        if (output_fd >= 0) ::dup2(output_fd, STDOUT_FILENO); else ::close(STDOUT_FILENO);
+        if (::chdir(folder.c_str()) != 0) ::_exit(127);
+        ::execl(SFERONDA_EXE, "sferonda", static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ConsoleRun run;
+    run.standard_error = read_whole_file(error_path);
+    run.exit_status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+class ConsoleFaults : public ::testing::Test {
+protected:
+    void SetUp() override {
+        write_two_bead_model(scratch_);
+        scratch_.write("main.inp", case_lines(2, "model.dat", "model.col", "m") + "-1\n");
+        scratch_.write("answer", "main.inp\n");
+        answer_fd_ = ::open(scratch_.file("answer").c_str(), O_RDONLY);
+        ASSERT_GE(answer_fd_, 0);
+    }
+    void TearDown() override { ::close(answer_fd_); }
+
+    // The prompt is written out before the answer is read, so a console
+    // that cannot be written ends the run there.
+    void expect_failed_console_before_any_case(const ConsoleRun& run) {
+        EXPECT_EQ(run.standard_error, "forrtl: severe (38): error during write, unit 6, file stdout\r\n");
+        EXPECT_EQ(run.exit_status, 38);
+        EXPECT_FALSE(scratch_.exists("m.ppv"));
+        EXPECT_FALSE(scratch_.exists("sferonda-log.txt"));
+    }
+
+    ScratchDirectory scratch_;
+    int answer_fd_ = -1;
+};
+
+TEST_F(ConsoleFaults, StandardOutputOnAFullDevice) {
+    int full = ::open("/dev/full", O_WRONLY);
+    ASSERT_GE(full, 0);
+    ConsoleRun run = run_with_console(scratch_.path(), answer_fd_, full);
+    ::close(full);
+    expect_failed_console_before_any_case(run);
+}
+
+TEST_F(ConsoleFaults, StandardOutputClosed) {
+    expect_failed_console_before_any_case(run_with_console(scratch_.path(), answer_fd_, -1));
+}
+
+TEST_F(ConsoleFaults, StandardOutputAPipeWithoutReader) {
+    int ends[2];
+    ASSERT_EQ(::pipe(ends), 0);
+    ::close(ends[0]);
+    ConsoleRun run = run_with_console(scratch_.path(), answer_fd_, ends[1]);
+    ::close(ends[1]);
+    expect_failed_console_before_any_case(run);
+}
+
+TEST_F(ConsoleFaults, StandardInputThatCannotBeReadIsAReadError) {
+    int folder = ::open(scratch_.path().c_str(), O_RDONLY | O_DIRECTORY);
+    ASSERT_GE(folder, 0);
+    int output = ::open(scratch_.file("stdout").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    ConsoleRun run = run_with_console(scratch_.path(), folder, output);
+    ::close(folder);
+    ::close(output);
+    EXPECT_EQ(run.standard_error, "forrtl: severe (39): error during read, unit 5, file stdin\r\n");
+    EXPECT_EQ(run.exit_status, 39);
+    EXPECT_EQ(scratch_.read("stdout"), PROMPT_LINE);
+}
+
+}  // namespace
+}  // namespace sferonda::testing
