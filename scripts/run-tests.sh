@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# Builds and runs every test twice: a normal optimised build and a build
-# with AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs what the tests need (when run as root), then builds and runs every
+# test twice: a normal optimised build and a build with AddressSanitizer and
+# UndefinedBehaviorSanitizer; then fuzzes for a bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs="$(nproc)"
+
+bash scripts/install-test-deps.sh
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DSFERONDA_TESTS=ON
 cmake --build build -j"$jobs"
