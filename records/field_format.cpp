@@ -239,28 +239,6 @@ ExponentFieldMemory& exponent_field_memory() {
     return memory;
 }
 
-void format_exponent_digits(char* out, int width, int digits, float value);
-
-}  // namespace
-
-void format_exponent_field(char* out, int width, int digits, float value) {
-    assert_numeric_width(width);
-    assert(digits >= 1 && digits <= MAX_NUMERIC_WIDTH);
-    if (width > ExponentFieldMemory::MAX_WIDTH) {
-        format_exponent_digits(out, width, digits, value);
-        return;
-    }
-    ExponentFieldMemory& memory = exponent_field_memory();
-    if (const char* known = memory.find(width, digits, value)) {
-        std::memcpy(out, known, static_cast<std::size_t>(width));
-        return;
-    }
-    format_exponent_digits(out, width, digits, value);
-    memory.keep(width, digits, value, out);
-}
-
-namespace {
-
 void format_exponent_digits(char* out, int width, int digits, float value) {
     if (!std::isfinite(value)) {
         format_non_finite(out, width, value);
@@ -293,5 +271,21 @@ void format_exponent_digits(char* out, int width, int digits, float value) {
 }
 
 }  // namespace
+
+void format_exponent_field(char* out, int width, int digits, float value) {
+    assert_numeric_width(width);
+    assert(digits >= 1 && digits <= MAX_NUMERIC_WIDTH);
+    if (width > ExponentFieldMemory::MAX_WIDTH) {
+        format_exponent_digits(out, width, digits, value);
+        return;
+    }
+    ExponentFieldMemory& memory = exponent_field_memory();
+    if (const char* known = memory.find(width, digits, value)) {
+        std::memcpy(out, known, static_cast<std::size_t>(width));
+        return;
+    }
+    format_exponent_digits(out, width, digits, value);
+    memory.keep(width, digits, value, out);
+}
 
 }  // namespace sferonda
