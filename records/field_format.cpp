@@ -29,6 +29,17 @@ void fill_blanks(char* out, int count) {
     std::memset(out, ' ', static_cast<std::size_t>(count));
 }
 
+// Blanks before the `needed` columns of a right-aligned field, and where
+// those columns begin; null, with the field all asterisks, when they do not fit.
+char* start_right_aligned(char* out, int width, int needed) {
+    if (needed > width) {
+        fill_asterisks(out, width);
+        return nullptr;
+    }
+    fill_blanks(out, width - needed);
+    return out + (width - needed);
+}
+
 // Appends `text` at `cursor` and returns the position after it.
 char* append(char* cursor, std::string_view text) {
     if (!text.empty()) std::memcpy(cursor, text.data(), text.size());
@@ -145,12 +156,8 @@ void format_integer_field(char* out, int width, int min_digits, std::int32_t val
 
     const int shown_digits = std::max(digit_count, std::max(min_digits, 1));
     const int needed = shown_digits + (negative ? 1 : 0);
-    if (needed > width) {
-        fill_asterisks(out, width);
-        return;
-    }
-    fill_blanks(out, width - needed);
-    char* cursor = out + (width - needed);
+    char* cursor = start_right_aligned(out, width, needed);
+    if (cursor == nullptr) return;
     if (negative) *cursor++ = '-';
     for (int i = digit_count; i < shown_digits; ++i) *cursor++ = '0';
     for (int i = digit_count - 1; i >= 0; --i) *cursor++ = digits[i];
@@ -175,12 +182,8 @@ void format_fixed_field(char* out, int width, int decimals, float value) {
     // A lone "0" before the point is the first thing to give way in a narrow field.
     const bool leading_zero = digits.integer_part.empty() && needed < width;
     if (leading_zero) ++needed;
-    if (needed > width) {
-        fill_asterisks(out, width);
-        return;
-    }
-    fill_blanks(out, width - needed);
-    char* cursor = out + (width - needed);
+    char* cursor = start_right_aligned(out, width, needed);
+    if (cursor == nullptr) return;
     if (minus) *cursor++ = '-';
     if (leading_zero) *cursor++ = '0';
     cursor = append(cursor, digits.integer_part);
@@ -257,12 +260,8 @@ void format_exponent_digits(char* out, int width, int digits, float value) {
 
     constexpr int EXPONENT_COLUMNS = 4;
     const int needed = (minus ? 1 : 0) + 2 + digits + EXPONENT_COLUMNS;
-    if (needed > width) {
-        fill_asterisks(out, width);
-        return;
-    }
-    fill_blanks(out, width - needed);
-    char* cursor = out + (width - needed);
+    char* cursor = start_right_aligned(out, width, needed);
+    if (cursor == nullptr) return;
     if (minus) *cursor++ = '-';
     *cursor++ = '0';
     *cursor++ = '.';

@@ -12,10 +12,6 @@ namespace sferonda {
 
 namespace {
 
-constexpr int POV_COLOR_COUNT = 5;
-
-bool is_pov_color(std::int32_t color) { return color >= 1 && color <= POV_COLOR_COUNT; }
-
 // The value an E13.5 field shows: five significant digits, rounded once.
 double written_value(float value) {
     char digits[32];

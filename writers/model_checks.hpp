@@ -7,6 +7,11 @@
 
 namespace sferonda {
 
+constexpr int POV_COLOR_COUNT = 5;
+
+// The color indices that the POV-Ray scenes know: 1 White to 5 Green.
+inline bool is_pov_color(std::int32_t color) { return color >= 1 && color <= POV_COLOR_COUNT; }
+
 // Stops the run at the first connector, in connector order, whose first or
 // second bead number lies outside 1..bead_count.
 void check_connector_beads(const BeadModel& model);

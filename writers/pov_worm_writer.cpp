@@ -17,8 +17,6 @@ namespace {
 // bead is written four times rather than three.
 constexpr std::int32_t MIN_SPLINE_POINTS = 4;
 
-bool is_pov_color(std::int32_t color) { return color >= 1 && color <= POV_FULL_COLOR_COUNT; }
-
 void refuse_unframeable_model(int output_unit) {
     report_unframeable_model();
     close_unit(output_unit);
