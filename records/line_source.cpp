@@ -8,10 +8,6 @@
 
 namespace sferonda {
 
-namespace {
-constexpr std::size_t BLOCK_SIZE = 64 * 1024;
-}
-
 LineSource::LineSource(int fd, int unit)
     : fd_(fd), unit_(unit), from_memory_(false), buffer_(BLOCK_SIZE) {}
 

@@ -10,6 +10,9 @@ namespace sferonda {
 
 class LineSource {
 public:
+    // Bytes read from the file at a time; a line may be longer.
+    static constexpr std::size_t BLOCK_SIZE = 64 * 1024;
+
     // Reads from the open descriptor `fd` (not closed here); `unit` names it in errors.
     LineSource(int fd, int unit);
     // Serves the lines of `text` itself.

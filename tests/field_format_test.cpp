@@ -207,6 +207,75 @@ TEST(ExponentField, FractionDigitsAndExponent) {
     }
 }
 
+// Values come back again and again (every connector repeats its beads'
+// centres): a repeated value must give the field of its own width and digits.
+TEST(ExponentField, SameValueInTurnWithOtherWidthsAndDigits) {
+    const RealCase cases[] = {
+        {13, 5, 0.1875f, "  0.18750E+00"},
+        {13, 3, 0.1875f, "    0.188E+00"},   // exact tie 0.187|5 goes to the even 8
+        {13, 2, 0.1875f, "     0.19E+00"},
+        {12, 5, 0.1875f, " 0.18750E+00"},
+        { 9, 3, 0.1875f, "0.188E+00"},
+        {10, 5, 0.1875f, "**********"},
+        {13, 5, 0.1875f, "  0.18750E+00"},
+        {13, 4, 0.1875f, "   0.1875E+00"},
+    };
+    for (int round = 1; round <= 2; ++round) {
+        for (const auto& c : cases) {
+            EXPECT_EQ(render(c.width, [&](char* out) {
+                          format_exponent_field(out, c.width, c.decimals, c.value);
+                      }),
+                      c.expected) << "E" << c.width << "." << c.decimals << " of " << c.value << ", round " << round;
+        }
+    }
+}
+
+// E13.5 of a whole number below a million, worked in integers: six digits
+// round to five, an exact tie to the even digit.
+std::string integer_in_e13_5(std::int32_t whole) {
+    std::string digits = std::to_string(whole);
+    int exponent = static_cast<int>(digits.size());
+    if (digits.size() == 6) {
+        std::int32_t kept = whole / 10;
+        const std::int32_t dropped = whole % 10;
+        if (dropped > 5 || (dropped == 5 && kept % 2 == 1)) ++kept;
+        digits = std::to_string(kept);
+        if (digits.size() == 6) {  // 99999|5 and above carry into a seventh digit
+            digits.pop_back();
+            ++exponent;
+        }
+    }
+    digits.resize(5, '0');
+    return "  0." + digits + "E+0" + std::to_string(exponent);
+}
+
+// More different values than any table of recent fields has slots, so that
+// many share a slot; each is formatted twice, in two sweeps.
+TEST(ExponentField, ManyDifferentValuesEachGetTheirOwnField) {
+    constexpr std::int32_t LAST = 300000;
+    int wrong = 0;
+    for (int sweep = 1; sweep <= 2; ++sweep) {
+        for (std::int32_t whole = 1; whole <= LAST; ++whole) {
+            char field[13];
+            format_exponent_field(field, 13, 5, static_cast<float>(whole));
+            if (std::string_view(field, 13) != integer_in_e13_5(whole) && ++wrong <= 5) {
+                ADD_FAILURE() << "E13.5 of " << whole << " gave \"" << std::string_view(field, 13)
+                              << "\", sweep " << sweep;
+            }
+        }
+    }
+    EXPECT_EQ(wrong, 0);
+}
+
+TEST(ExponentField, WholeNumbersWorkedInIntegers) {
+    // The worked rule itself, on the cases where it rounds.
+    EXPECT_EQ(integer_in_e13_5(7), "  0.70000E+01");
+    EXPECT_EQ(integer_in_e13_5(123456), "  0.12346E+06");
+    EXPECT_EQ(integer_in_e13_5(100005), "  0.10000E+06");
+    EXPECT_EQ(integer_in_e13_5(100015), "  0.10002E+06");
+    EXPECT_EQ(integer_in_e13_5(999995), "  0.10000E+07");
+}
+
 enum class RealField { fixed, exponent };
 
 struct NonFiniteCase {
