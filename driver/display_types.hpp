@@ -1,28 +1,35 @@
 #pragma once
-// The display types: for each, its file-name extension and its log label.
+// The display types: for each, its file-name extension, its log label, what
+// the dispatcher prepares for its writer, and the writer.
 
 #include <cstdint>
 #include <string_view>
 
+#include "driver/bead_model.hpp"
+#include "records/text.hpp"
+
 namespace sferonda {
+
+// What the dispatcher hands a writer besides the model.
+struct PreparedCase {
+    Name output_file_name;
+    float first_radius = 0.0f;          // pseudo-PDB: every bead's size
+    std::int32_t first_bead_color = 0;  // wormlike scene: the sweep's color
+};
 
 struct DisplayType {
     std::string_view extension;
     std::string_view log_label;
+    // Checks and copies what the writer takes apart from the model; may stop the run.
+    void (*prepare)(const BeadModel& model, PreparedCase& prepared);
+    // Writes the graphics file; false when the file was left unfinished.
+    bool (*write)(const BeadModel& model, const PreparedCase& prepared, int output_unit);
 };
 
 constexpr int DISPLAY_TYPE_COUNT = 6;
 
-// Indexed by display type 1..6; entry 0 is not a display type.
-constexpr DisplayType DISPLAY_TYPES[DISPLAY_TYPE_COUNT + 1] = {
-    {"", ""},
-    {".bea", "  * Type of graphics file: Pseudo-PDB"},
-    {".ppv", "  * Type of graphics file: Pre - POV"},
-    {".pov", "  * Type of graphics file: Full POV"},
-    {"-worm.pov", "  * Type of graphics file: Wormlike full POV"},
-    {".pi", "  * Type of graphics file: Pre - POLYRAY"},
-    {".vrml", "  * Type of graphics file: VRML 2.0"},
-};
+// Indexed by display type 1..6; entry 0 is not a display type and has no writer.
+extern const DisplayType DISPLAY_TYPES[DISPLAY_TYPE_COUNT + 1];
 
 inline bool is_valid_display_type(std::int32_t display_type) {
     return display_type >= 1 && display_type <= DISPLAY_TYPE_COUNT;
