@@ -43,10 +43,12 @@ void write_formatted(int unit, const Layout& layout, std::span<const Value> valu
             format_field(out.grab(static_cast<std::size_t>(piece.width)), piece, values[next++]);
             continue;
         }
-        switch (piece.kind) {
-            case LayoutPiece::Kind::Literal: out.append(piece.text); break;
-            case LayoutPiece::Kind::Blanks: out.append_blanks(static_cast<std::size_t>(piece.width)); break;
-            default: out.end_line(); break;
+        if (piece.kind == LayoutPiece::Kind::Literal) {
+            out.append(piece.text);
+        } else {
+            // Blanks were merged into the literal texts when the layout was parsed.
+            assert(piece.kind == LayoutPiece::Kind::LineBreak);
+            out.end_line();
         }
     }
     assert(next == values.size() && "more values than the layout has fields");

@@ -147,10 +147,4 @@ Layout::Layout(std::string_view notation) {
     pieces_ = merge_constant_runs(parser.parse_sequence(false));
 }
 
-int Layout::field_count() const {
-    int count = 0;
-    for (const LayoutPiece& piece : pieces_) count += piece.takes_value() ? 1 : 0;
-    return count;
-}
-
 }  // namespace sferonda

@@ -30,7 +30,6 @@ public:
     explicit Layout(std::string_view notation);
 
     const std::vector<LayoutPiece>& pieces() const { return pieces_; }
-    int field_count() const;
 
 private:
     std::vector<LayoutPiece> pieces_;

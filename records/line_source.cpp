@@ -47,7 +47,7 @@ bool LineSource::take_buffered_line(std::string_view& line) {
     return true;
 }
 
-bool LineSource::refill() {
+void LineSource::refill() {
     if (begin_ == 0 && end_ == buffer_.size()) {
         // A line longer than the block: keep its head aside and read on.
         long_line_.append(buffer_.data(), end_);
@@ -61,11 +61,11 @@ bool LineSource::refill() {
         ssize_t count = ::read(fd_, buffer_.data() + end_, buffer_.size() - end_);
         if (count > 0) {
             end_ += static_cast<std::size_t>(count);
-            return true;
+            return;
         }
         if (count == 0) {
             at_end_ = true;
-            return false;
+            return;
         }
         if (errno != EINTR) fatal_io_error(IoError::ReadFailure, unit_);
     }

@@ -27,7 +27,7 @@ public:
     void rewind();
 
 private:
-    bool refill();
+    void refill();
     bool take_buffered_line(std::string_view& line);
 
     int fd_;

@@ -44,7 +44,6 @@ public:
     // Writes out what is buffered; false on failure, reporting nothing.
     bool try_flush();
 
-    bool is_console() const { return console_; }
     int free_form_line_limit() const { return console_ ? 79 : 80; }
 
     // Instead of writing, keep everything in memory (tests and harnesses).

@@ -58,7 +58,7 @@ TEST_F(PolyrayWriterTest, NoBeadsLeavesAnEmptyObject) {
     EXPECT_EQ(run(), crlf_lines({INCLUDE_LINE, "object{", ROTATE_LINE, TRANSLATE_LINE, "}"}));
 }
 
-TEST_F(PolyrayWriterTest, FullCapacityIsQuick) {
+TEST_F(PolyrayWriterTest, FullCapacityWritesEverySphere) {
     for (std::int32_t i = 1; i <= MAX_BEADS; ++i) add_bead(float(i), 0.5f, -0.5f, 1.0f, NO_COLOR);
     // Connectors play no part in this scene.
     for (std::int32_t j = 1; j <= MAX_CONNECTORS; ++j) add_connector(1, 2, 0.0f, NO_COLOR);

@@ -140,7 +140,7 @@ TEST_F(PovPreWriterTest, BeadNumbersAreCheckedAfterTheColors) {
     expect_stop(run(), "ERROR: Invalid conector #00002 index color.");
 }
 
-TEST_F(PovPreWriterTest, FullCapacityIsQuick) {
+TEST_F(PovPreWriterTest, FullCapacityWritesEveryRecordWhole) {
     for (std::int32_t i = 1; i <= MAX_BEADS; ++i) add_bead(float(i), float(-i), 0.5f, 1.0f, 1 + i % 5);
     for (std::int32_t j = 1; j <= MAX_CONNECTORS; ++j) {
         add_connector(1 + j % MAX_BEADS, 1 + (j + 1) % MAX_BEADS, 0.25f, 1 + j % 5);

@@ -243,7 +243,7 @@ TEST_F(PseudoPdbWriterTest, SameRecordsAsBeadByBeadMatching) {
     EXPECT_LT(stopped, 40);
 }
 
-TEST_F(PseudoPdbWriterTest, FullCapacityIsQuick) {
+TEST_F(PseudoPdbWriterTest, FullCapacityTakesUnderASecond) {
     set_beads(MAX_BEADS);
     std::vector<Pair> connectors;
     for (std::int32_t j = 1; j <= MAX_PDB_CONNECTORS; ++j) connectors.push_back({j, j + 1});
