@@ -13,6 +13,11 @@ namespace sferonda {
 namespace {
 
 void write_sphere_block(int unit, const BeadModel& model, const PovFrame& frame, std::int32_t i) {
+    // line 1: "sphere {"
+    // line 2: 1-3 "  <"  4-16 E13.5 x  17 ","  18-30 E13.5 y  31 ","  32-44 E13.5 z
+    //         45-47 ">, "  48-60 E13.5 radius
+    // line 3: 1-2 blanks  3-152 A150 texture  153-154 " }"
+    // then two empty lines
     static const Layout sphere("'sphere {'/'  <',E13.5,',',E13.5,',',E13.5,'>, ',E13.5/'  ',A150,' }'//");
     write_formatted(unit, sphere,
                     {frame.framed_x[i], frame.framed_y[i], frame.framed_z[i], model.bead_radius[i],
@@ -20,6 +25,9 @@ void write_sphere_block(int unit, const BeadModel& model, const PovFrame& frame,
 }
 
 void write_cylinder_line(int unit, const BeadModel& model, const PovFrame& frame, std::int32_t j) {
+    // 1-12 "cylinder { <"  13-25 E13.5 x  26 ","  27-39 E13.5 y  40 ","  41-53 E13.5 z of the
+    // first bead  54-55 ">,"  56 "<"  57-97 the same for the second bead  98-99 ">,"
+    // 100-112 E13.5 radius  113-262 A150 texture (no blank before it)  263-264 " }"
     static const Layout cylinder(
         "'cylinder { <',E13.5,',',E13.5,',',E13.5,'>,','<',E13.5,',',E13.5,',',E13.5,'>,',E13.5,A150,' }'");
     const std::int32_t a = model.connector_first[j];

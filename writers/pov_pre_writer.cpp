@@ -7,37 +7,24 @@
 #include "records/layout.hpp"
 #include "records/record_write.hpp"
 #include "records/units.hpp"
+#include "writers/color_table.hpp"
 #include "writers/model_checks.hpp"
 
 namespace sferonda {
 
 namespace {
 
-constexpr std::size_t TEXTURE_LENGTH = 150;
-using Texture = std::array<char, TEXTURE_LENGTH>;
-
-// A texture text blank-padded to its full field: the blanks are written too.
-constexpr Texture padded_texture(std::string_view text) {
-    if (text.size() > TEXTURE_LENGTH) throw "texture text longer than its field";
-    Texture texture{};
-    for (std::size_t k = 0; k < TEXTURE_LENGTH; ++k) texture[k] = k < text.size() ? text[k] : ' ';
-    return texture;
-}
-
-// Indexed by color index 1..5 (entry 0 is never used: the colors are checked first).
-constexpr std::array<Texture, 6> pov_pre_colors = {
-    padded_texture(""),
-    padded_texture("pigment { White } finish { phong 0.7 phong_size 50 ambient .25 diffuse .75 }"),
-    padded_texture("pigment { Red } finish { phong 1 phong_size 50 ambient .25 diffuse .75 }"),
-    padded_texture("pigment { Yellow } finish { phong 1 phong_size 50 ambient .25 diffuse .75 }"),
-    padded_texture("pigment { Blue } finish { phong 1 phong_size 50 ambient .25 diffuse .75 }"),
-    padded_texture("pigment { Green } finish { phong 0.7 phong_size 50 ambient .25 diffuse .75 }"),
+// Indexed by color index 1..5.
+constexpr std::array<ColorText, POV_COLOR_COUNT + 1> pov_pre_colors = {
+    padded_color_text(""),
+    padded_color_text("pigment { White } finish { phong 0.7 phong_size 50 ambient .25 diffuse .75 }"),
+    padded_color_text("pigment { Red } finish { phong 1 phong_size 50 ambient .25 diffuse .75 }"),
+    padded_color_text("pigment { Yellow } finish { phong 1 phong_size 50 ambient .25 diffuse .75 }"),
+    padded_color_text("pigment { Blue } finish { phong 1 phong_size 50 ambient .25 diffuse .75 }"),
+    padded_color_text("pigment { Green } finish { phong 0.7 phong_size 50 ambient .25 diffuse .75 }"),
 };
 
-std::string_view texture_of(std::int32_t color) {
-    const Texture& texture = pov_pre_colors[static_cast<std::size_t>(color)];
-    return {texture.data(), texture.size()};
-}
+std::string_view texture_of(std::int32_t color) { return color_text(pov_pre_colors, color); }
 
 void write_spheres(int unit, const BeadModel& model) {
     // 1-10 "sphere { <"  11-23 E13.5 x  24 ","  25-37 E13.5 y  38 ","  39-51 E13.5 z

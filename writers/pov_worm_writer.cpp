@@ -23,6 +23,8 @@ void refuse_unframeable_model(int output_unit) {
 }
 
 void write_point(int unit, const BeadModel& model, const PovFrame& frame, std::int32_t i) {
+    // 1-3 "  <"  4-16 E13.5 x  17 ","  18-30 E13.5 y  31 ","  32-44 E13.5 z
+    // 45-47 ">, "  48-60 E13.5 radius; then an empty line
     static const Layout point("'  <',E13.5,',',E13.5,',',E13.5,'>, ',E13.5/");
     write_formatted(unit, point, {frame.framed_x[i], frame.framed_y[i], frame.framed_z[i], model.bead_radius[i]});
 }
@@ -30,6 +32,9 @@ void write_point(int unit, const BeadModel& model, const PovFrame& frame, std::i
 // The spline's first and last points only shape the curve, so the end beads
 // are written twice and the tube runs from bead 1 to bead n.
 void write_sphere_sweep(int unit, const BeadModel& model, const PovFrame& frame, std::int32_t sweep_color) {
+    // head: "sphere_sweep {"; then 1-14 "  cubic_spline"  15-20 I6 point count  21 ","
+    // and an empty line
+    // tail: "  tolerance 1.0"; then 1-2 blanks  3-152 A150 texture; then "}"
     static const Layout head("'sphere_sweep {'/'  cubic_spline',I6,','/");
     static const Layout tail("'  tolerance 1.0'/'  ',A150/'}'");
     const std::int32_t n = model.bead_count;

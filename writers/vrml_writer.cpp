@@ -11,6 +11,7 @@
 #include "records/record_write.hpp"
 #include "records/run_end.hpp"
 #include "records/units.hpp"
+#include "writers/color_table.hpp"
 #include "writers/model_checks.hpp"
 
 namespace sferonda {
@@ -18,33 +19,20 @@ namespace sferonda {
 namespace {
 
 constexpr int VRML_COLOR_COUNT = 7;
-constexpr int MATERIAL_TEXT_LENGTH = 150;
 
-using MaterialText = std::array<char, MATERIAL_TEXT_LENGTH>;
-
-constexpr MaterialText padded(std::string_view text) {
-    MaterialText padded_text{};
-    std::fill(padded_text.begin(), padded_text.end(), ' ');
-    std::copy(text.begin(), text.end(), padded_text.begin());
-    return padded_text;
-}
-
-// Entries 1 (white) to 7 (cyan); entry 0 is never used.
-constexpr std::array<MaterialText, VRML_COLOR_COUNT + 1> vrml_colors = {
-    padded(""),
-    padded("{ diffuseColor 1.0 1.0 1.0 }"),
-    padded("{ diffuseColor 1.0 0.0 0.0 }"),
-    padded("{ diffuseColor 1.0 1.0 0.0 }"),
-    padded("{ diffuseColor 0.0 0.0 1.0 }"),
-    padded("{ diffuseColor 0.0 1.0 0.0 }"),
-    padded("{ diffuseColor 1.0 0.0 1.0 }"),
-    padded("{ diffuseColor 0.0 1.0 1.0 }"),
+// Entries 1 (white) to 7 (cyan).
+constexpr std::array<ColorText, VRML_COLOR_COUNT + 1> vrml_colors = {
+    padded_color_text(""),
+    padded_color_text("{ diffuseColor 1.0 1.0 1.0 }"),
+    padded_color_text("{ diffuseColor 1.0 0.0 0.0 }"),
+    padded_color_text("{ diffuseColor 1.0 1.0 0.0 }"),
+    padded_color_text("{ diffuseColor 0.0 0.0 1.0 }"),
+    padded_color_text("{ diffuseColor 0.0 1.0 0.0 }"),
+    padded_color_text("{ diffuseColor 1.0 0.0 1.0 }"),
+    padded_color_text("{ diffuseColor 0.0 1.0 1.0 }"),
 };
 
-std::string_view vrml_color(std::int32_t color_index) {
-    const MaterialText& text = vrml_colors[static_cast<std::size_t>(color_index)];
-    return {text.data(), text.size()};
-}
+std::string_view vrml_color(std::int32_t color_index) { return color_text(vrml_colors, color_index); }
 
 bool is_vrml_color(std::int32_t color) { return color >= 1 && color <= VRML_COLOR_COUNT; }
 
@@ -101,6 +89,11 @@ ConnectorPlacement place_connector(const VrmlFrame& frame, std::int32_t first, s
 }
 
 void write_bead(int unit, const BeadModel& model, const VrmlFrame& frame, std::int32_t i) {
+    // line 2: 1-14 "  translation "  15-27 E13.5 x  28 blank  29-41 E13.5 y  42 blank  43-55 E13.5 z
+    // line 5: 1-31 "      geometry Sphere { radius "  32-44 E13.5 radius  45-46 " }"
+    // line 6: 1-47 "      appearance Appearance { material Material"  48-197 A150 material
+    //         198-199 " }"
+    // the other lines are fixed texts
     static const Layout bead(
         "'Transform {'/"
         "'  translation ',E13.5,' ',E13.5,' ',E13.5/"
@@ -117,6 +110,16 @@ void write_bead(int unit, const BeadModel& model, const VrmlFrame& frame, std::i
 }
 
 void write_connector(int unit, const BeadModel& model, const VrmlFrame& frame, std::int32_t k) {
+    // line 2: 1-13 "  translation"  14-26 E13.5 x  27 blank  28-40 E13.5 y  41 blank  42-54 E13.5 z
+    //         of the first bead
+    // line 5: 1-14 "      rotation"  15-27 E13.5 axis x  28 blank  29-41 E13.5 axis y  42 blank
+    //         43-55 E13.5 axis z  56 blank  57-69 E13.5 angle
+    // line 8: 1-24 "        translation 0.0 "  25-37 E13.5 half length  38-41 " 0.0"
+    // line 11: 1-39 "            geometry Cylinder { radius "  40-52 E13.5 radius
+    //          53-60 " height "  61-73 E13.5 length  74-75 " }"
+    // line 12: 1-53 "            appearance Appearance { material Material"  54-203 A150 material
+    //          204-205 " }"
+    // the other lines are fixed texts
     static const Layout connector(
         "'Transform {'/"
         "'  translation',E13.5,' ',E13.5,' ',E13.5/"
