@@ -30,6 +30,7 @@ void write_banner_and_echo(std::int32_t display_type, const CaseNames& names) {
     write_list(CONSOLE_OUTPUT_UNIT,
                {"* Name of file with coordinates and connectors: ", names.coordinates_file_name});
     write_list(CONSOLE_OUTPUT_UNIT, {"* Name of file with colors: ", names.colors_file_name});
+    // "ouput" is the record's historical spelling, which users' scripts match: keep it.
     write_list(CONSOLE_OUTPUT_UNIT, {"* Name of ouput file (without extension): ", names.output_name});
 }
 

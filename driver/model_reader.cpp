@@ -40,17 +40,13 @@ private:
     }
 
     bool read_beads() {
-        for (std::int32_t i = 1; i <= model_.bead_count; ++i) {
-            if (!read_coordinates({index_, model_.bead_x[i], model_.bead_y[i], model_.bead_z[i],
-                                   model_.bead_radius[i]})) {
-                return false;
-            }
-            if (index_ != i) {
-                return index_error({"ERROR in Sferonda when reading coordinates of bead", i},
-                                   "Found line with bead index");
-            }
-        }
-        return true;
+        return read_indexed_lines(
+            model_.bead_count,
+            [this](std::int32_t i) {
+                return read_coordinates({index_, model_.bead_x[i], model_.bead_y[i], model_.bead_z[i],
+                                         model_.bead_radius[i]});
+            },
+            "ERROR in Sferonda when reading coordinates of bead", "Found line with bead index");
     }
 
     bool read_connector_count() {
@@ -64,17 +60,13 @@ private:
     }
 
     bool read_connectors() {
-        for (std::int32_t j = 1; j <= model_.connector_count; ++j) {
-            if (!read_coordinates({index_, model_.connector_first[j], model_.connector_second[j],
-                                   model_.connector_radius[j]})) {
-                return false;
-            }
-            if (index_ != j) {
-                return index_error({"ERROR in Sferonda when reading data of connector ", j},
-                                   "Found line with connector index");
-            }
-        }
-        return true;
+        return read_indexed_lines(
+            model_.connector_count,
+            [this](std::int32_t j) {
+                return read_coordinates({index_, model_.connector_first[j], model_.connector_second[j],
+                                         model_.connector_radius[j]});
+            },
+            "ERROR in Sferonda when reading data of connector ", "Found line with connector index");
     }
 
     bool read_bead_colors() {
@@ -85,14 +77,9 @@ private:
                                  model_.bead_count, count});
             return error_pause();
         }
-        for (std::int32_t i = 1; i <= count; ++i) {
-            if (!read_colors({index_, model_.bead_color[i]})) return false;
-            if (index_ != i) {
-                return index_error({"ERROR in Sferonda when reading color of bead ", i},
-                                   "Found line with bead index");
-            }
-        }
-        return true;
+        return read_indexed_lines(
+            count, [this](std::int32_t i) { return read_colors({index_, model_.bead_color[i]}); },
+            "ERROR in Sferonda when reading color of bead ", "Found line with bead index");
     }
 
     bool read_connector_colors() {
@@ -103,14 +90,10 @@ private:
                                  model_.connector_count, count});
             return error_pause();
         }
-        for (std::int32_t j = 1; j <= count; ++j) {
-            if (!read_colors({index_, model_.connector_color[j]})) return false;
-            if (index_ != j) {
-                return index_error({"ERROR in Sferondawhen reading color of connector ", j},
-                                   "Found line with connector index");
-            }
-        }
-        return true;
+        // The missing blank in "Sferondawhen" is the message's historical form: keep it.
+        return read_indexed_lines(
+            count, [this](std::int32_t j) { return read_colors({index_, model_.connector_color[j]}); },
+            "ERROR in Sferondawhen reading color of connector ", "Found line with connector index");
     }
 
     bool read_coordinates(std::initializer_list<ReadTarget> targets) {
@@ -123,6 +106,18 @@ private:
         if (read_list(colors_unit_, targets)) return true;
         write_list(CONSOLE, {"ERROR in Sferonda: End of file while reading ", "colors file"});
         return error_pause();
+    }
+
+    // Reads lines 1..count, each starting with its running index; `read_line`
+    // reads one into the model and answers false when its file ended. A line
+    // whose index is not its number is reported with `where` and `found_text`.
+    template <class ReadLine>
+    bool read_indexed_lines(std::int32_t count, ReadLine read_line, const char* where, const char* found_text) {
+        for (std::int32_t n = 1; n <= count; ++n) {
+            if (!read_line(n)) return false;
+            if (index_ != n) return index_error({where, n}, found_text);
+        }
+        return true;
     }
 
     bool index_error(std::initializer_list<Value> where, const char* found_text) {

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Times sferonda at full capacity against the I/O floor of the same run.
 #
-#   bash scripts/benchmark.sh [repetitions, default 7]
+#   bash scripts/benchmark.sh [repetitions, default 9]
 #
 # SFERONDA_PROGRAM=<path> times another build of the program instead.
 #
@@ -13,7 +13,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
-repetitions="${1:-7}"
+repetitions="${1:-9}"
 build="$root/build-bench"
 work="$build/run"
 cxx="${CXX:-c++}"

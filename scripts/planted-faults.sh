@@ -23,7 +23,7 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
-list="$root/scripts/planted-faults.txt"
+list="$source_copy/scripts/planted-faults.txt"  # as copied, so that edits during a run change nothing
 only="${1:-}"
 work="${PLANTED_FAULTS_DIR:-$root/build-planted}"
 source_copy="$work/source"

@@ -42,6 +42,7 @@ void check_connector_beads(const BeadModel& model) {
 
 void check_pov_colors(const BeadModel& model) {
     static const Layout bad_ball("'ERROR: Invalid ball #',I5.5,' index color.'");
+    // "conector" is the message's historical spelling, which users' scripts match: keep it.
     static const Layout bad_connector("'ERROR: Invalid conector #',I5.5,' index color.'");
     for (std::int32_t i = 1; i <= model.bead_count; ++i) {
         if (!is_pov_color(model.bead_color[i])) {
