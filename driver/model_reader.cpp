@@ -70,30 +70,29 @@ private:
     }
 
     bool read_bead_colors() {
-        std::int32_t count = 0;
-        if (!read_colors({count})) return false;
-        if (count != model_.bead_count) {
-            write_list(CONSOLE, {"*** ERROR in Sferonda: Numbers of beads", " in the two files not equal",
-                                 model_.bead_count, count});
-            return error_pause();
-        }
-        return read_indexed_lines(
-            count, [this](std::int32_t i) { return read_colors({index_, model_.bead_color[i]}); },
-            "ERROR in Sferonda when reading color of bead ", "Found line with bead index");
+        return read_color_count(model_.bead_count, "*** ERROR in Sferonda: Numbers of beads") &&
+               read_indexed_lines(
+                   model_.bead_count,
+                   [this](std::int32_t i) { return read_colors({index_, model_.bead_color[i]}); },
+                   "ERROR in Sferonda when reading color of bead ", "Found line with bead index");
     }
 
     bool read_connector_colors() {
-        std::int32_t count = 0;
-        if (!read_colors({count})) return false;
-        if (count != model_.connector_count) {
-            write_list(CONSOLE, {"*** ERROR in Sferonda: Numbers of connectors", " in the two files not equal",
-                                 model_.connector_count, count});
-            return error_pause();
-        }
         // The missing blank in "Sferondawhen" is the message's historical form: keep it.
-        return read_indexed_lines(
-            count, [this](std::int32_t j) { return read_colors({index_, model_.connector_color[j]}); },
-            "ERROR in Sferondawhen reading color of connector ", "Found line with connector index");
+        return read_color_count(model_.connector_count, "*** ERROR in Sferonda: Numbers of connectors") &&
+               read_indexed_lines(
+                   model_.connector_count,
+                   [this](std::int32_t j) { return read_colors({index_, model_.connector_color[j]}); },
+                   "ERROR in Sferondawhen reading color of connector ", "Found line with connector index");
+    }
+
+    // The colors file's count must be the coordinates file's `count`.
+    bool read_color_count(std::int32_t count, const char* numbers_of) {
+        std::int32_t colors_count = 0;
+        if (!read_colors({colors_count})) return false;
+        if (colors_count == count) return true;
+        write_list(CONSOLE, {numbers_of, " in the two files not equal", count, colors_count});
+        return error_pause();
     }
 
     bool read_coordinates(std::initializer_list<ReadTarget> targets) {

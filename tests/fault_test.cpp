@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -24,15 +23,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const char* const GENERATED = " Visualization file has been generated:";
-
-std::string with_folder(std::string text, const std::string& folder) {
-    const std::string placeholder = "{dir}";
-    for (std::size_t at = text.find(placeholder); at != std::string::npos; at = text.find(placeholder, at)) {
-        text.replace(at, placeholder.size(), folder);
-        at += folder.size();
-    }
-    return text;
-}
 
 int count_of(const std::string& text, const std::string& part) {
     int count = 0;
@@ -263,30 +253,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "forrtl: severe (38): error during write, unit 2, file {dir}/sferonda-log.txt", 38}),
     NameFromTitle());
 
-// --- input files that cannot be opened ------------------------------------------
-
-struct InputFault {
-    const char* title;
-    std::function<void(const ScratchDirectory&)> prepare;
-    const char* console_input;
-    const char* error_line;
-    int status;
-};
-
-class InputFaults : public ::testing::TestWithParam<InputFault> {};
-
-TEST_P(InputFaults, EndTheRunWithoutAGraphicsFile) {
-    const InputFault& fault = GetParam();
-    ScratchDirectory scratch;
-    write_two_bead_model(scratch);
-    fault.prepare(scratch);
-
-    ProcessResult run = run_sferonda(scratch.path(), fault.console_input);
-
-    EXPECT_EQ(run.standard_error, with_folder(fault.error_line, scratch.path()) + "\r\n");
-    EXPECT_EQ(run.exit_status, fault.status);
-    EXPECT_FALSE(scratch.exists("m.ppv"));
-}
+// --- fatal errors before or between the writers: inputs, the log, units -------
 
 auto with_main_input(std::function<void(const ScratchDirectory&)> prepare, std::string main_input) {
     return [prepare, main_input](const ScratchDirectory& scratch) {
@@ -301,52 +268,112 @@ void make_link_loop(const ScratchDirectory& scratch) {
     fs::create_symlink("loop.a", scratch.file("loop.b"));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Faults, InputFaults,
-    ::testing::Values(
-        InputFault{"main input file is a folder", make_folder, "folder\n",
-                   "forrtl: severe (30): open failure, unit 1, file {dir}/folder", 30},
-        InputFault{"colors file is a folder", with_main_input(make_folder, "2\nmodel.dat\nfolder\nm\n-1\n"),
-                   "main.inp\n", "forrtl: severe (30): open failure, unit 3, file {dir}/folder", 30},
-        InputFault{"coordinates file is a link loop",
-                   with_main_input(make_link_loop, "2\nloop.a\nmodel.col\nm\n-1\n"), "main.inp\n",
-                   "forrtl: severe (30): open failure, unit 4, file {dir}/loop.a", 30},
-        InputFault{"colors file is a dangling link",
-                   with_main_input([](const ScratchDirectory& scratch) {
-                       fs::create_symlink("gone.col", scratch.file("link.col"));
-                   }, "2\nmodel.dat\nlink.col\nm\n-1\n"),
-                   "main.inp\n", "forrtl: severe (29): file not found, unit 3, file {dir}/link.col", 29}),
-    NameFromTitle());
-
-// --- the console ---------------------------------------------------------------
-
-struct ConsoleRun {
-    std::string standard_error;
-    int exit_status = -1;
+struct FatalCase {
+    const char* title;
+    std::function<void(const ScratchDirectory&)> prepare;
+    const char* console_input;
+    const char* error_line;  // {dir} stands for the scratch folder
+    int status;
 };
 
-// Runs the program in `folder` with the given standard input and output
-// descriptors (-1: closed); standard error goes to a file.
-ConsoleRun run_with_console(const std::string& folder, int input_fd, int output_fd) {
-    ScratchDirectory streams;
-    const std::string error_path = streams.file("stderr");
-    pid_t child = ::fork();
-    if (child == 0) {
-        int error_fd = ::open(error_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        if (error_fd < 0 || ::dup2(error_fd, STDERR_FILENO) < 0) ::_exit(126);
-        if (input_fd >= 0) ::dup2(input_fd, STDIN_FILENO); else ::close(STDIN_FILENO);
-        if (output_fd >= 0) ::dup2(output_fd, STDOUT_FILENO); else ::close(STDOUT_FILENO);
-        if (::chdir(folder.c_str()) != 0) ::_exit(127);
-        ::execl(SFERONDA_EXE, "sferonda", static_cast<char*>(nullptr));
-        ::_exit(127);
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    ConsoleRun run;
-    run.standard_error = read_whole_file(error_path);
-    run.exit_status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+class FatalErrors : public ::testing::TestWithParam<FatalCase> {};
+
+TEST_P(FatalErrors, WriteOneLineOnStandardErrorAndEndWithTheNumber) {
+    const FatalCase& fatal = GetParam();
+    ScratchDirectory scratch;
+    write_two_bead_model(scratch);
+    fatal.prepare(scratch);
+    ProcessResult run = run_sferonda(scratch.path(), fatal.console_input);
+    EXPECT_EQ(run.standard_error, with_folder(fatal.error_line, scratch.path()) + "\r\n");
+    EXPECT_EQ(run.exit_status, fatal.status);
+    EXPECT_EQ(run.standard_output.find(FINAL_LINE), std::string::npos);
+    EXPECT_FALSE(scratch.exists("m.ppv"));
 }
+
+auto main_input(std::string text) {
+    return [text](const ScratchDirectory& scratch) { scratch.write("main.inp", text); };
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, FatalErrors,
+    ::testing::Values(
+        FatalCase{"console input ends before the name", main_input("-1\n"), "",
+                  "forrtl: severe (24): end-of-file during read, unit 5, file stdin", 24},
+        FatalCase{"main input file missing", main_input("-1\n"), "nosuch.inp\n",
+                  "forrtl: severe (29): file not found, unit 1, file {dir}/nosuch.inp", 29},
+        FatalCase{"main input file ends inside a case", main_input("2\nmodel.dat\n"), "main.inp\n",
+                  "forrtl: severe (24): end-of-file during read, unit 1, file {dir}/main.inp", 24},
+        FatalCase{"main input file ends without terminator", main_input("2\nmodel.dat\nmodel.col\nmodel\n"),
+                  "main.inp\n", "forrtl: severe (24): end-of-file during read, unit 1, file {dir}/main.inp", 24},
+        FatalCase{"display type is a word", main_input("two\n"), "main.inp\n",
+                  "forrtl: severe (64): input conversion error, unit 1, file {dir}/main.inp", 64},
+        FatalCase{"display type beyond 32 bits", main_input("3000000000\n"), "main.inp\n",
+                  "forrtl: severe (64): input conversion error, unit 1, file {dir}/main.inp", 64},
+        FatalCase{"display type as a real beyond 32 bits", main_input("1E10\n"), "main.inp\n",
+                  "forrtl: severe (64): input conversion error, unit 1, file {dir}/main.inp", 64},
+        FatalCase{"coordinates file missing", main_input("2\nnone.dat\nmodel.col\nm\n-1\n"), "main.inp\n",
+                  "forrtl: severe (29): file not found, unit 4, file {dir}/none.dat", 29},
+        FatalCase{"colors file missing", main_input("2\nmodel.dat\nnone.col\nm\n-1\n"), "main.inp\n",
+                  "forrtl: severe (29): file not found, unit 3, file {dir}/none.col", 29},
+        FatalCase{"folder on the path missing", main_input("2\n'no/model.dat'\nmodel.col\nm\n-1\n"), "main.inp\n",
+                  "forrtl: severe (29): file not found, unit 4, file {dir}/no/model.dat", 29},
+        FatalCase{"coordinates file is a folder",
+                  [](const ScratchDirectory& scratch) {
+                      fs::create_directory(scratch.file("folder"));
+                      scratch.write("main.inp", "2\nfolder\nmodel.col\nm\n-1\n");
+                  },
+                  "main.inp\n", "forrtl: severe (30): open failure, unit 4, file {dir}/folder", 30},
+        FatalCase{"log cannot be created",
+                  [](const ScratchDirectory& scratch) {
+                      fs::create_directory(scratch.file("sferonda-log.txt"));
+                      scratch.write("main.inp", "-1\n");
+                  },
+                  "main.inp\n", "forrtl: severe (30): open failure, unit 2, file {dir}/sferonda-log.txt", 30},
+        FatalCase{"graphics file in a missing folder", main_input("2\nmodel.dat\nmodel.col\n'none/m'\n-1\n"),
+                  "main.inp\n", "forrtl: severe (30): open failure, unit 14, file {dir}/none/m.ppv", 30},
+        FatalCase{"graphics file cannot be written",
+                  [](const ScratchDirectory& scratch) {
+                      fs::create_symlink("/dev/full", scratch.file("full.ppv"));
+                      scratch.write("main.inp", "2\nmodel.dat\nmodel.col\nfull\n-1\n");
+                  },
+                  "main.inp\n", "forrtl: severe (38): error during write, unit 14, file {dir}/full.ppv", 38},
+        FatalCase{"main input file is a folder", make_folder, "folder\n",
+                  "forrtl: severe (30): open failure, unit 1, file {dir}/folder", 30},
+        FatalCase{"colors file is a folder", with_main_input(make_folder, "2\nmodel.dat\nfolder\nm\n-1\n"),
+                  "main.inp\n", "forrtl: severe (30): open failure, unit 3, file {dir}/folder", 30},
+        FatalCase{"coordinates file is a link loop",
+                  with_main_input(make_link_loop, "2\nloop.a\nmodel.col\nm\n-1\n"), "main.inp\n",
+                  "forrtl: severe (30): open failure, unit 4, file {dir}/loop.a", 30},
+        FatalCase{"colors file is a dangling link",
+                  with_main_input([](const ScratchDirectory& scratch) {
+                      fs::create_symlink("gone.col", scratch.file("link.col"));
+                  }, "2\nmodel.dat\nlink.col\nm\n-1\n"),
+                  "main.inp\n", "forrtl: severe (29): file not found, unit 3, file {dir}/link.col", 29},
+        FatalCase{"unreadable bead count", [](const ScratchDirectory& scratch) {
+                      scratch.write("bad.dat", "two\n");
+                      scratch.write("main.inp", "2\nbad.dat\nmodel.col\nm\n-1\n");
+                  },
+                  "main.inp\n", "forrtl: severe (64): input conversion error, unit 4, file {dir}/bad.dat", 64},
+        FatalCase{"unreadable color", [](const ScratchDirectory& scratch) {
+                      scratch.write("bad.col", "2\n1 red\n");
+                      scratch.write("main.inp", "2\nmodel.dat\nbad.col\nm\n-1\n");
+                  },
+                  "main.inp\n", "forrtl: severe (64): input conversion error, unit 3, file {dir}/bad.col", 64}),
+    NameFromTitle());
+
+TEST(FatalErrors, FilesWrittenBeforeKeepTheirContents) {
+    ScratchDirectory scratch;
+    write_two_bead_model(scratch);
+    scratch.write("main.inp", "2\nmodel.dat\nmodel.col\nfirst\n2\nmissing.dat\nmodel.col\nsecond\n-1\n");
+    ProcessResult run = run_sferonda(scratch.path(), "main.inp\n");
+    EXPECT_EQ(run.exit_status, 29);
+    std::string log = scratch.read("sferonda-log.txt");
+    EXPECT_NE(log.find(" Visualization file has been generated:first.ppv"), std::string::npos);
+    EXPECT_EQ(scratch.read("first.ppv").substr(0, 23), "#include \"colors.inc\"\r\n");
+}
+
+
+// --- the console ---------------------------------------------------------------
 
 class ConsoleFaults : public ::testing::Test {
 protected:
@@ -361,7 +388,7 @@ protected:
 
     // The prompt is written out before the answer is read, so a console
     // that cannot be written ends the run there.
-    void expect_failed_console_before_any_case(const ConsoleRun& run) {
+    void expect_failed_console_before_any_case(const ProcessResult& run) {
         EXPECT_EQ(run.standard_error, "forrtl: severe (38): error during write, unit 6, file stdout\r\n");
         EXPECT_EQ(run.exit_status, 38);
         EXPECT_FALSE(scratch_.exists("m.ppv"));
@@ -375,20 +402,20 @@ protected:
 TEST_F(ConsoleFaults, StandardOutputOnAFullDevice) {
     int full = ::open("/dev/full", O_WRONLY);
     ASSERT_GE(full, 0);
-    ConsoleRun run = run_with_console(scratch_.path(), answer_fd_, full);
+    ProcessResult run = run_sferonda_on_streams(scratch_.path(), answer_fd_, full);
     ::close(full);
     expect_failed_console_before_any_case(run);
 }
 
 TEST_F(ConsoleFaults, StandardOutputClosed) {
-    expect_failed_console_before_any_case(run_with_console(scratch_.path(), answer_fd_, -1));
+    expect_failed_console_before_any_case(run_sferonda_on_streams(scratch_.path(), answer_fd_, -1));
 }
 
 TEST_F(ConsoleFaults, StandardOutputAPipeWithoutReader) {
     int ends[2];
     ASSERT_EQ(::pipe(ends), 0);
     ::close(ends[0]);
-    ConsoleRun run = run_with_console(scratch_.path(), answer_fd_, ends[1]);
+    ProcessResult run = run_sferonda_on_streams(scratch_.path(), answer_fd_, ends[1]);
     ::close(ends[1]);
     expect_failed_console_before_any_case(run);
 }
@@ -397,7 +424,7 @@ TEST_F(ConsoleFaults, StandardInputThatCannotBeReadIsAReadError) {
     int folder = ::open(scratch_.path().c_str(), O_RDONLY | O_DIRECTORY);
     ASSERT_GE(folder, 0);
     int output = ::open(scratch_.file("stdout").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    ConsoleRun run = run_with_console(scratch_.path(), folder, output);
+    ProcessResult run = run_sferonda_on_streams(scratch_.path(), folder, output);
     ::close(folder);
     ::close(output);
     EXPECT_EQ(run.standard_error, "forrtl: severe (39): error during read, unit 5, file stdin\r\n");

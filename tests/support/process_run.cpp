@@ -18,6 +18,31 @@ int open_or_throw(const std::string& path, int flags) {
     return fd;
 }
 
+void use_as(int fd, int standard_fd) {
+    if (fd >= 0) {
+        ::dup2(fd, standard_fd);
+    } else {
+        ::close(standard_fd);
+    }
+}
+
+// Runs the program in `directory` on the given standard streams (-1: closed)
+// and returns its exit status, -1 when it did not exit normally.
+int run_and_wait(const std::string& directory, int in, int out, int err) {
+    pid_t child = ::fork();
+    if (child == 0) {
+        use_as(err, STDERR_FILENO);
+        use_as(in, STDIN_FILENO);
+        use_as(out, STDOUT_FILENO);
+        if (::chdir(directory.c_str()) != 0) ::_exit(127);
+        ::execl(SFERONDA_EXE, "sferonda", static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
 }  // namespace
 
 ProcessResult run_sferonda(const std::string& directory, std::string_view standard_input) {
@@ -27,26 +52,23 @@ ProcessResult run_sferonda(const std::string& directory, std::string_view standa
     int in = open_or_throw(streams.file("stdin"), O_RDONLY);
     int out = open_or_throw(streams.file("stdout"), O_WRONLY | O_CREAT | O_TRUNC);
     int err = open_or_throw(streams.file("stderr"), O_WRONLY | O_CREAT | O_TRUNC);
-
-    pid_t child = ::fork();
-    if (child == 0) {
-        ::dup2(in, STDIN_FILENO);
-        ::dup2(out, STDOUT_FILENO);
-        ::dup2(err, STDERR_FILENO);
-        if (::chdir(directory.c_str()) != 0) ::_exit(127);
-        ::execl(SFERONDA_EXE, "sferonda", static_cast<char*>(nullptr));
-        ::_exit(127);
-    }
+    ProcessResult result;
+    result.exit_status = run_and_wait(directory, in, out, err);
     ::close(in);
     ::close(out);
     ::close(err);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-
-    ProcessResult result;
     result.standard_output = streams.read("stdout");
     result.standard_error = streams.read("stderr");
-    result.exit_status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return result;
+}
+
+ProcessResult run_sferonda_on_streams(const std::string& directory, int input_fd, int output_fd) {
+    ScratchDirectory streams;
+    int err = open_or_throw(streams.file("stderr"), O_WRONLY | O_CREAT | O_TRUNC);
+    ProcessResult result;
+    result.exit_status = run_and_wait(directory, input_fd, output_fd, err);
+    ::close(err);
+    result.standard_error = streams.read("stderr");
     return result;
 }
 

@@ -44,4 +44,13 @@ std::string crlf_lines(std::initializer_list<std::string_view> lines) {
     return text;
 }
 
+std::string with_folder(std::string text, const std::string& folder) {
+    const std::string placeholder = "{dir}";
+    for (std::size_t at = text.find(placeholder); at != std::string::npos; at = text.find(placeholder, at)) {
+        text.replace(at, placeholder.size(), folder);
+        at += folder.size();
+    }
+    return text;
+}
+
 }  // namespace sferonda::testing

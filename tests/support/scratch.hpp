@@ -27,6 +27,10 @@ private:
 
 std::string read_whole_file(const std::string& path);
 
+// `text` with every "{dir}" replaced by `folder`: expected lines that name a
+// scratch folder's files.
+std::string with_folder(std::string text, const std::string& folder);
+
 // Lines of LF-separated text joined with CR LF, as every file line ends.
 std::string crlf_lines(std::initializer_list<std::string_view> lines);
 
