@@ -83,7 +83,9 @@ plant() {  # description, file, from, to
         survivors+=("$description ($file)")
     else
         caught=$((caught + 1))
-        printf 'caught: %s\n' "$description"
+        # ctest stops at the first failing test and lists it last.
+        printf 'caught: %s (by %s)\n' "$description" \
+            "$(sed -n 's/^[[:space:]]*[0-9]* - \([^ ]*\) .*/\1/p' "$work/ctest.log" | tr '\n' ' ' | sed 's/ $//')"
     fi
     printf '%s' "$original" > "$target"
 }
