@@ -23,10 +23,10 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
-list="$source_copy/scripts/planted-faults.txt"  # as copied, so that edits during a run change nothing
 only="${1:-}"
 work="${PLANTED_FAULTS_DIR:-$root/build-planted}"
 source_copy="$work/source"
+list="$source_copy/scripts/planted-faults.txt"  # as copied, so that edits during a run change nothing
 build="$work/build"
 jobs=2
 shopt -u patsub_replacement 2>/dev/null || true  # "&" in a replacement is just "&"
