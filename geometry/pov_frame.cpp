@@ -40,6 +40,15 @@ CameraAndLights place_camera_and_lights(float box_size) {
     return points;
 }
 
+// A spread too small for the eigen-solver can turn the axes into values
+// that are not numbers, which no box comparison notices.
+bool all_turned_finite(const PrincipalAxes& axes, const BeadModel& model) {
+    for (int i = 1; i <= model.bead_count; ++i)
+        for (float value : turned_centre(axes, model, i))
+            if (!std::isfinite(value)) return false;
+    return true;
+}
+
 }  // namespace
 
 bool POVFRAME(const BeadModel& model, PovFrame& frame) {
@@ -51,7 +60,7 @@ bool POVFRAME(const BeadModel& model, PovFrame& frame) {
     // at; beyond the float range its place could not be written.
     if (!std::isfinite(box_size) || box_size <= 0.0f) return false;
     const CameraAndLights points = place_camera_and_lights(box_size);
-    if (!all_finite(points)) return false;
+    if (!all_finite(points) || !all_turned_finite(axes, model)) return false;
 
     for (int i = 1; i <= model.bead_count; ++i) {
         const std::array<float, 3> turned = turned_centre(axes, model, i);
