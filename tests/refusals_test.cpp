@@ -192,7 +192,10 @@ TEST(UnreadableValues, ARealBeyondTheFloatRangeIsAConversionError) {
 
 // A single bead of radius -1 has a box of size 0: the camera would stand on
 // the point it looks at. A radius of -3E38 in a box of size 2 would scale
-// to -7.5E38 in the VRML world. Each scene is left empty and the run goes on.
+// to -7.5E38 in the VRML world. Beads 2 and 3 of "apart", at +-1E12 with
+// radius -1E12, leave the box to bead 1 (size 2.5E-26) and are scaled to
+// +-2E38: finite, but their connector would be 4E38 long. Each scene is left
+// empty and the run goes on.
 TEST(UnreadableValues, ScenesThatWouldHoldThemAreLeftEmpty) {
     ScratchDirectory scratch;
     write_two_bead_model(scratch);
@@ -200,8 +203,11 @@ TEST(UnreadableValues, ScenesThatWouldHoldThemAreLeftEmpty) {
     scratch.write("zero.col", "1\n1 2\n0\n");
     scratch.write("huge.dat", "2\n1 0 0 0 1\n2 0 0 0 -3E38\n0\n");
     scratch.write("huge.col", "2\n1 2\n2 2\n0\n");
+    scratch.write("apart.dat", "3\n1 0 0 0 1.25E-26\n2 1E12 0 0 -1E12\n3 -1E12 0 0 -1E12\n1\n1 2 3 0.5\n");
+    scratch.write("apart.col", "3\n1 2\n2 2\n3 2\n1\n1 2\n");
     scratch.write("main.inp", "3\nzero.dat\nzero.col\nzero\n4\nzero.dat\nzero.col\nzero\n"
-                              "6\nhuge.dat\nhuge.col\nhuge\n5\nmodel.dat\nmodel.col\nm\n-1\n");
+                              "6\nhuge.dat\nhuge.col\nhuge\n6\napart.dat\napart.col\napart\n"
+                              "5\nmodel.dat\nmodel.col\nm\n-1\n");
 
     ProcessResult run = run_sferonda(scratch.path(), "main.inp\n");
 
@@ -210,14 +216,18 @@ TEST(UnreadableValues, ScenesThatWouldHoldThemAreLeftEmpty) {
               PROMPT_LINE + case_banner(3, "zero.dat", "zero.col", "zero") + announced("zero.pov") + refused +
                   case_banner(4, "zero.dat", "zero.col", "zero") + announced("zero-worm.pov") + refused +
                   case_banner(6, "huge.dat", "huge.col", "huge") + announced("huge.vrml") + refused +
+                  case_banner(6, "apart.dat", "apart.col", "apart") + announced("apart.vrml") + refused +
                   case_banner(5, "model.dat", "model.col", "m") + announced("m.pi") + FINAL_LINE);
     EXPECT_EQ(run.standard_error, "");
     EXPECT_EQ(run.exit_status, 0);
-    for (const char* scene : {"zero.pov", "zero-worm.pov", "huge.vrml"}) EXPECT_EQ(scratch.read(scene), "") << scene;
+    for (const char* scene : {"zero.pov", "zero-worm.pov", "huge.vrml", "apart.vrml"}) {
+        EXPECT_EQ(scratch.read(scene), "") << scene;
+    }
     EXPECT_EQ(scratch.read("sferonda-log.txt"),
               announced_in_log("  * Type of graphics file: Full POV", "zero.pov") +
                   announced_in_log("  * Type of graphics file: Wormlike full POV", "zero-worm.pov") +
                   announced_in_log("  * Type of graphics file: VRML 2.0", "huge.vrml") +
+                  announced_in_log("  * Type of graphics file: VRML 2.0", "apart.vrml") +
                   announced_in_log(POLYRAY_LABEL, "m.pi") +
                   crlf_lines({" Visualization file has been generated:" + padded_name("m.pi")}));
 }
