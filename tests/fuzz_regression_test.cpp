@@ -19,6 +19,7 @@
 
 #include "fuzz/case_harness.hpp"
 #include "fuzz/list_read_harness.hpp"
+#include "fuzz/session_harness.hpp"
 #include "geometry/eigsym.hpp"
 #include "tests/support/scratch.hpp"
 
@@ -84,6 +85,33 @@ TEST(FuzzRegression, WholeCaseInputsEndAsExpected) {
         const CaseOutcome outcome = run_case_input(data.data(), data.size());
         EXPECT_TRUE(is_expected_outcome(outcome))
             << path << ": display type " << outcome.display_type << ", status " << outcome.status;
+    }
+}
+
+TEST(FuzzRegression, WholeRunInputsEndAsExpected) {
+    const std::vector<fs::path> inputs = inputs_of("session");
+    ASSERT_FALSE(inputs.empty());
+    QuietStandardError quiet;
+    for (const fs::path& path : inputs) {
+        const std::vector<std::uint8_t> data = bytes_of(path);
+        const SessionOutcome outcome = run_session_input(data.data(), data.size());
+        EXPECT_TRUE(is_expected_session(outcome)) << path << ": status " << outcome.status << "\n"
+                                                  << outcome.console;
+    }
+}
+
+// Each kept input of the whole-run target is run, not skipped as leaving
+// the scratch folder, and the run stops where the refusal belongs.
+TEST(FuzzRegression, WholeRunFindingsEndWithTheirOpenFailure) {
+    QuietStandardError quiet;
+    for (const fs::path& path : inputs_of("session")) {
+        if (path.parent_path().filename() != "session" || path.string().find("/regressions/") == std::string::npos) {
+            continue;
+        }
+        const std::vector<std::uint8_t> data = bytes_of(path);
+        const SessionOutcome outcome = run_session_input(data.data(), data.size());
+        EXPECT_FALSE(outcome.skipped) << path;
+        EXPECT_EQ(outcome.status, 30) << path;
     }
 }
 
