@@ -127,23 +127,36 @@ inline std::string name_after(const std::string& console, std::size_t at, std::s
     return name;
 }
 
+// Read in order, each name skipped whole: a name may hold any of the texts
+// looked for.
 inline std::vector<ConsoleCase> console_cases(const std::string& console) {
     static constexpr std::string_view TYPE = " * Type of display: ";
     static constexpr std::string_view COORDINATES = " * Name of file with coordinates and connectors: ";
     static constexpr std::string_view COLORS = " * Name of file with colors: ";
+    static constexpr std::string_view OUTPUT = " * Name of ouput file (without extension): ";
     static constexpr std::string_view ANNOUNCED = "   * Output file will be :";
     std::vector<ConsoleCase> cases;
-    for (std::size_t at = console.find(TYPE); at != std::string::npos; at = console.find(TYPE, at + 1)) {
+    std::size_t at = console.find(TYPE);
+    while (at != std::string::npos) {
         ConsoleCase echoed;
         echoed.display_type = std::atoi(console.c_str() + at + TYPE.size());
         const std::size_t coordinates = console.find(COORDINATES, at);
-        const std::size_t colors = console.find(COLORS, coordinates);
+        if (coordinates == std::string::npos) break;
         echoed.coordinates = name_after(console, coordinates, COORDINATES);
+        const std::size_t colors = console.find(COLORS, coordinates + COORDINATES.size() + NAME_LENGTH);
+        if (colors == std::string::npos) break;
         echoed.colors = name_after(console, colors, COLORS);
-        const std::size_t next = console.find(TYPE, at + 1);
-        const std::size_t announced = console.find(ANNOUNCED, colors);
-        if (announced < next) echoed.graphics_file = name_after(console, announced, ANNOUNCED);
+        const std::size_t output = console.find(OUTPUT, colors + COLORS.size() + NAME_LENGTH);
+        if (output == std::string::npos) break;
+        std::size_t end = output + OUTPUT.size() + NAME_LENGTH;
+        const std::size_t next = console.find(TYPE, end);
+        const std::size_t announced = console.find(ANNOUNCED, end);
+        if (announced < next) {
+            echoed.graphics_file = name_after(console, announced, ANNOUNCED);
+            end = announced + ANNOUNCED.size() + NAME_LENGTH;
+        }
         cases.push_back(std::move(echoed));
+        at = console.find(TYPE, end);
     }
     return cases;
 }
@@ -249,9 +262,12 @@ inline bool only_announced_files_changed(const SessionOutcome& outcome, const st
     return true;
 }
 
-// Every file the log calls generated is there.
+// Every file the log calls generated is there. A log the run did not
+// rewrite still holds the old text the scratch folder began with.
 inline bool logged_files_exist(const SessionOutcome& outcome) {
     static constexpr std::string_view GENERATED = GENERATED_RECORD;
+    const auto old_log = outcome.before.find(LOG_NAME);
+    if (old_log != outcome.before.end() && old_log->second == outcome.log) return true;
     for (std::size_t at = outcome.log.find(GENERATED); at != std::string::npos;
          at = outcome.log.find(GENERATED, at + 1)) {
         const std::string name = name_after(outcome.log, at, GENERATED);
