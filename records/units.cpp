@@ -21,7 +21,7 @@ constexpr int UNIT_LIMIT = 100;
 struct UnitSlot {
     int fd = -1;
     std::string path;
-    std::optional<FileIdentity> identity;  // of the file open on fd
+    std::optional<FileIdentity> identity;  // of the regular file open on fd
     std::unique_ptr<LineSource> input;
     std::unique_ptr<OutputBuffer> output;
 };
@@ -63,10 +63,17 @@ void release(UnitSlot& unit) {
     unit = UnitSlot{};
 }
 
-std::optional<FileIdentity> identity_of(int fd) {
+// Only a regular file loses its contents when it is opened for writing:
+// devices such as /dev/null may serve several units.
+std::optional<FileIdentity> regular_file_identity(const struct stat& status) {
+    if (!S_ISREG(status.st_mode)) return std::nullopt;
+    return FileIdentity{status.st_dev, status.st_ino};
+}
+
+std::optional<FileIdentity> regular_file_identity(int fd) {
     struct stat status {};
     if (::fstat(fd, &status) != 0) return std::nullopt;
-    return FileIdentity{status.st_dev, status.st_ino};
+    return regular_file_identity(status);
 }
 
 // The name as the system takes it. No file can have a NUL byte in its name,
@@ -119,7 +126,7 @@ void open_old(int unit, std::string_view file_name) {
     UnitSlot& opened = slot(unit);
     opened.fd = fd;
     opened.path = std::move(path);
-    opened.identity = FileIdentity{status.st_dev, status.st_ino};
+    opened.identity = regular_file_identity(status);
     opened.input = std::make_unique<LineSource>(fd, unit);
 }
 
@@ -133,7 +140,7 @@ void open_unknown(int unit, std::string_view file_name) {
     UnitSlot& opened = slot(unit);
     opened.fd = fd;
     opened.path = std::move(path);
-    opened.identity = identity_of(fd);
+    opened.identity = regular_file_identity(fd);
     opened.output = std::make_unique<OutputBuffer>(fd, unit, false);
 }
 

@@ -170,6 +170,23 @@ TEST(ProtectedFiles, OldLogAndOldGraphicsFileAreRewritten) {
     EXPECT_EQ(scratch.read("m.pi").substr(0, 22), "include \"header.inc\"\r\n");
 }
 
+// Writing to a device empties nothing: the log and the graphics file may
+// both go to /dev/null.
+TEST(ProtectedFiles, ADeviceMayServeTheLogAndTheGraphicsFile) {
+    ScratchDirectory scratch;
+    write_two_bead_model(scratch);
+    scratch.write("main.inp", MAIN_INPUT);
+    fs::create_symlink("/dev/null", scratch.file("sferonda-log.txt"));
+    fs::create_symlink("/dev/null", scratch.file("m.pi"));
+
+    ProcessResult run = run_sferonda(scratch.path(), "main.inp\n");
+
+    EXPECT_EQ(run.standard_error, "");
+    EXPECT_EQ(run.exit_status, 0);
+    EXPECT_EQ(run.standard_output,
+              PROMPT_LINE + case_banner(5, "model.dat", "model.col", "m") + announced("m.pi") + FINAL_LINE);
+}
+
 // --- values no renderer can read -------------------------------------------
 
 TEST(UnreadableValues, ARealBeyondTheFloatRangeIsAConversionError) {
