@@ -16,8 +16,6 @@
 // or main input holds "..", or a slash that does not follow a letter, digit,
 // '_', '-' or '.', is skipped; the program never creates links or folders.
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
