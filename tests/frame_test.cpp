@@ -265,6 +265,9 @@ INSTANTIATE_TEST_SUITE_P(
         UnframeableCase{"BoxSizeOverflows", {{-3e38f, 0, 0, 1e-45f}, {3e38f, 0, 0, 1e-45f}}, false, false},
         // The camera would stand on the point it looks at.
         UnframeableCase{"BoxSizeZero", {{1, 2, 3, -1}}, false, false},
+        // A spread of subnormal size: the eigen-solver's axes, and with them
+        // the turned centres, are not numbers, which no box comparison sees.
+        UnframeableCase{"SubnormalSpreadTurnsCentresIntoNaN", {{0, 3e-45f, 1, 1}, {1, 0, 1, 1}}, false, false},
         // A box of size 2, into which a radius of -3e38 scales to -7.5e38.
         UnframeableCase{"ScaledRadiusBeyondFloatRange", {{0, 0, 0, 1}, {0, 0, 0, -3e38f}}, true, false}),
     [](const testing::TestParamInfo<UnframeableCase>& info) { return info.param.name; });
