@@ -22,6 +22,7 @@
 #include "driver/display_types.hpp"
 #include "driver/model_reader.hpp"
 #include "fuzz/harness_scratch.hpp"
+#include "fuzz/non_finite_spelling.hpp"
 #include "records/run_end.hpp"
 #include "records/units.hpp"
 
@@ -35,15 +36,24 @@ struct CaseOutcome {
     std::string log;
     std::string graphics_file;   // its full path; empty when the type has none
     bool graphics_file_exists = false;
+    std::string graphics_content;
 };
+
+// The display types whose scenes a renderer must be able to read whole.
+inline bool is_framed_scene_type(int display_type) {
+    return display_type == 3 || display_type == 4 || display_type == 6;
+}
 
 inline constexpr const char* GENERATED_RECORD = " Visualization file has been generated:";
 
 // What must hold after any case: only the stops and the fatal errors of a
-// read, and a file announced as generated only when the case came back and
-// the file is there.
+// read, a file announced as generated only when the case came back and the
+// file is there, and no framed scene with a value that is not a number.
 inline bool is_expected_outcome(const CaseOutcome& outcome) {
     if (outcome.status != 0 && outcome.status != 59 && outcome.status != 64) return false;
+    if (is_framed_scene_type(outcome.display_type) && holds_non_finite_spelling(outcome.graphics_content)) {
+        return false;
+    }
     if (outcome.status != 0 && outcome.case_returned) return false;
     if (outcome.log.find(GENERATED_RECORD) != std::string::npos) {
         return outcome.case_returned && outcome.graphics_file_exists;
@@ -103,6 +113,7 @@ inline CaseOutcome run_case_input(const std::uint8_t* data, std::size_t size) {
     outcome.log = read_file_or_empty(log_path);
     outcome.graphics_file_exists =
         !outcome.graphics_file.empty() && std::filesystem::exists(outcome.graphics_file);
+    if (outcome.graphics_file_exists) outcome.graphics_content = read_file_or_empty(outcome.graphics_file);
     return outcome;
 }
 

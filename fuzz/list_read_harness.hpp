@@ -8,8 +8,9 @@
 // two bits each (integer, real, text, text), the kinds turning by one place
 // from each read to the next; the remaining bytes are the text read. Reads go
 // on until the text ends or a fatal error, then the unit is rewound and read
-// once more.
+// once more. No real may ever be read as infinity or not a number.
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <fstream>
@@ -31,10 +32,12 @@ struct ListReadOutcome {
     int status = 0;        // 0, or the number of the fatal error that ended the reads
     bool fails_at_end = false;  // the reads had no end-of-file branch
     int reads = 0;
+    bool non_finite_real = false;  // a real read as infinity or not a number
 };
 
 // The fatal errors a free-form read may end with; end of file only without a branch.
 inline bool is_expected_outcome(const ListReadOutcome& outcome) {
+    if (outcome.non_finite_real) return false;
     switch (outcome.status) {
         case 0: return true;
         case 24: return outcome.fails_at_end;
@@ -107,7 +110,9 @@ inline ListReadOutcome run_list_read_input(const std::uint8_t* data, std::size_t
                 targets[k] = list_target(variables, (kinds >> (2 * place)) & 3, k);
             }
             ++outcome.reads;
-            return read_targets(outcome.fails_at_end, targets, count);
+            const bool read = read_targets(outcome.fails_at_end, targets, count);
+            for (float real : variables.reals) outcome.non_finite_real |= !std::isfinite(real);
+            return read;
         };
         while (next_read()) {
         }

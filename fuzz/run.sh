@@ -10,6 +10,8 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 seconds="${1:-60}"
 build="${2:-$root/build-fuzz}"
+mkdir -p "$build"
+build="$(cd "$build" && pwd)"  # the session target works in a folder of its own
 jobs="$(nproc)"
 
 cmake -S "$root/fuzz" -B "$build" -DCMAKE_CXX_COMPILER="${FUZZ_CXX:-clang++}" >/dev/null
@@ -17,16 +19,18 @@ cmake --build "$build" -j"$jobs" >/dev/null
 
 failed=0
 total=0
-for target in list_read case; do
+for target in list_read case session; do
     work="$build/corpus/$target"
     artifacts="$build/artifacts/$target"
     log="$build/$target.log"
     mkdir -p "$work" "$artifacts"
+    dict="$root/fuzz/free_form.dict"
+    [ -f "$root/fuzz/$target.dict" ] && dict="$root/fuzz/$target.dict"
     inputs=("$work" "$root/fuzz/corpus/$target")
     [ -d "$root/fuzz/regressions/$target" ] && inputs+=("$root/fuzz/regressions/$target")
     status=0
     "$build/${target}_fuzzer" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-        -print_final_stats=1 -dict="$root/fuzz/free_form.dict" \
+        -print_final_stats=1 -dict="$dict" \
         -artifact_prefix="$artifacts/" "${inputs[@]}" >"$log" 2>&1 || status=$?
     runs="$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)"
     total=$((total + ${runs:-0}))

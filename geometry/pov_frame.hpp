@@ -17,8 +17,10 @@ struct PovFrame {
 
 // Fills `frame` and returns true; each bead keeps its own radius in this frame.
 // Returns false, leaving `frame` untouched, when the model cannot be framed:
-// no beads, radii adding up to 0, or a centre, a spread or a box size that is
-// not finite. Reads entries 1..bead_count only.
+// no beads, radii adding up to 0, a centre or a spread that is not finite, a
+// box size that is 0 or not finite, a framed centre that is not finite, or a
+// camera or light that would lie beyond the float range. Reads entries
+// 1..bead_count only.
 [[nodiscard]] bool POVFRAME(const BeadModel& model, PovFrame& frame);
 
 }  // namespace sferonda

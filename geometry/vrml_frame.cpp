@@ -15,6 +15,19 @@ float scaled(float value, float box_size) {
     return static_cast<float>(double(value) * FRAMED_BOX_SIZE / box_size);
 }
 
+// Whether every centre and radius stays within the float range once scaled:
+// a tiny box can blow a finite value up to infinity.
+bool all_scaled_finite(const BeadModel& model, const PrincipalAxes& axes, float box_size) {
+    for (int i = 1; i <= model.bead_count; ++i) {
+        const std::array<float, 3> turned = turned_centre(axes, model, i);
+        for (float value : {turned[0], turned[1], turned[2], model.bead_radius[i]})
+            if (!std::isfinite(scaled(value, box_size))) return false;
+    }
+    for (int k = 1; k <= model.connector_count; ++k)
+        if (!std::isfinite(scaled(model.connector_radius[k], box_size))) return false;
+    return true;
+}
+
 }  // namespace
 
 bool VRMLFRAME(const BeadModel& model, VrmlFrame& frame) {
@@ -24,6 +37,7 @@ bool VRMLFRAME(const BeadModel& model, VrmlFrame& frame) {
     if (!find_principal_axes(model, axes)) return false;
     const float box_size = enclosing_box_size(axes, model);
     if (box_size == 0.0f || !std::isfinite(box_size)) return false;
+    if (!all_scaled_finite(model, axes, box_size)) return false;
 
     for (int i = 1; i <= model.bead_count; ++i) {
         const std::array<float, 3> turned = turned_centre(axes, model, i);

@@ -18,8 +18,9 @@ struct VrmlFrame {
 // Fills `frame` and returns true. A model without beads has nothing to frame:
 // `frame` is left untouched and the result is true. Returns false, leaving
 // `frame` untouched, when the model has beads but no scale: radii adding up
-// to 0, a centre or spread that is not finite, or a box size that is 0 or
-// not finite. Reads entries 1..bead_count and 1..connector_count only.
+// to 0, a centre or spread that is not finite, a box size that is 0 or not
+// finite, or a scaled centre or radius beyond the float range. Reads entries
+// 1..bead_count and 1..connector_count only.
 [[nodiscard]] bool VRMLFRAME(const BeadModel& model, VrmlFrame& frame);
 
 }  // namespace sferonda

@@ -168,11 +168,18 @@ bool short_real_value(std::string_view text, float& value) {
     return true;
 }
 
+// No model value can mean infinity: a real that rounds beyond the largest
+// float is as unreadable as one with a stray letter.
+float finite_or_conversion_error(float value, int unit) {
+    if (std::isinf(value)) conversion_error(unit);
+    return value;
+}
+
 float real_value(std::string_view text, int unit) {
     float value;
-    if (short_real_value(text, value)) return value;
+    if (short_real_value(text, value)) return finite_or_conversion_error(value, unit);
     if (!is_real_form(text)) conversion_error(unit);
-    return decimal_value<float>(text);
+    return finite_or_conversion_error(decimal_value<float>(text), unit);
 }
 
 // One value as found in the text: an unquoted token of the current line, or

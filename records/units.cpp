@@ -5,10 +5,12 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <memory>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "records/fatal_error.hpp"
+#include "records/file_identity.hpp"
 
 namespace sferonda {
 
@@ -19,6 +21,7 @@ constexpr int UNIT_LIMIT = 100;
 struct UnitSlot {
     int fd = -1;
     std::string path;
+    std::optional<FileIdentity> identity;  // of the regular file open on fd
     std::unique_ptr<LineSource> input;
     std::unique_ptr<OutputBuffer> output;
 };
@@ -60,6 +63,41 @@ void release(UnitSlot& unit) {
     unit = UnitSlot{};
 }
 
+// Only a regular file loses its contents when it is opened for writing:
+// devices such as /dev/null may serve several units.
+std::optional<FileIdentity> regular_file_identity(const struct stat& status) {
+    if (!S_ISREG(status.st_mode)) return std::nullopt;
+    return FileIdentity{status.st_dev, status.st_ino};
+}
+
+std::optional<FileIdentity> regular_file_identity(int fd) {
+    struct stat status {};
+    if (::fstat(fd, &status) != 0) return std::nullopt;
+    return regular_file_identity(status);
+}
+
+// The name as the system takes it. No file can have a NUL byte in its name,
+// and the system would silently open the name cut there.
+std::string system_name(int unit, std::string_view file_name) {
+    const std::size_t nul = file_name.find('\0');
+    if (nul != std::string_view::npos) {
+        fatal_io_error(IoError::OpenFailure, unit, full_path_name(file_name.substr(0, nul)));
+    }
+    return std::string(file_name);
+}
+
+// Opening for writing empties the file: it must not be one that another
+// unit has open, such as the log or a file being read.
+void refuse_file_of_other_unit(int unit, const std::string& name, const std::string& path) {
+    const std::optional<FileIdentity> existing = identify_file(name);
+    if (!existing) return;
+    for (int other = 0; other < UNIT_LIMIT; ++other) {
+        if (other != unit && slot(other).identity == existing) {
+            fatal_io_error(IoError::OpenFailure, unit, path);
+        }
+    }
+}
+
 }  // namespace
 
 std::string full_path_name(std::string_view file_name) {
@@ -73,7 +111,7 @@ std::string full_path_name(std::string_view file_name) {
 
 void open_old(int unit, std::string_view file_name) {
     if (is_open(unit)) close_unit(unit);
-    std::string name(file_name);
+    std::string name = system_name(unit, file_name);
     std::string path = full_path_name(file_name);
     int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
@@ -88,18 +126,21 @@ void open_old(int unit, std::string_view file_name) {
     UnitSlot& opened = slot(unit);
     opened.fd = fd;
     opened.path = std::move(path);
+    opened.identity = regular_file_identity(status);
     opened.input = std::make_unique<LineSource>(fd, unit);
 }
 
 void open_unknown(int unit, std::string_view file_name) {
     if (is_open(unit)) close_unit(unit);
-    std::string name(file_name);
+    std::string name = system_name(unit, file_name);
     std::string path = full_path_name(file_name);
+    refuse_file_of_other_unit(unit, name, path);
     int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0) fatal_io_error(IoError::OpenFailure, unit, path);
     UnitSlot& opened = slot(unit);
     opened.fd = fd;
     opened.path = std::move(path);
+    opened.identity = regular_file_identity(fd);
     opened.output = std::make_unique<OutputBuffer>(fd, unit, false);
 }
 

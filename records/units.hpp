@@ -13,11 +13,14 @@ constexpr int CONSOLE_INPUT_UNIT = 5;   // standard input
 constexpr int CONSOLE_OUTPUT_UNIT = 6;  // standard output
 
 // Opens an existing file for reading (status old). Fatal error 29 when it
-// does not exist, 30 when it cannot be read or is a folder.
+// does not exist, 30 when it cannot be read, is a folder or its name holds
+// a NUL byte.
 void open_old(int unit, std::string_view file_name);
 
 // Opens a file for writing (status unknown): created when absent, emptied
-// when present. Fatal error 30 when it cannot be created.
+// when present. Fatal error 30 when it cannot be created, when its name
+// holds a NUL byte, or when it is the same file as one open on another
+// unit (which then keeps its contents).
 void open_unknown(int unit, std::string_view file_name);
 
 // Writes out what is buffered and closes the unit; fatal error 38 on failure.

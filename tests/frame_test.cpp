@@ -176,19 +176,6 @@ TEST(PovFrameTest, DoublingTheModelDoublesEverything) {
     EXPECT_NE(small->camera_location[2], 0.0f);
 }
 
-// A single bead of negative radius has a box of size 0: no scale for VRML,
-// but the POV-Ray frame simply puts camera and lights at the origin.
-TEST(PovFrameTest, ZeroBoxPutsEverythingAtTheOrigin) {
-    auto frame = untouched_pov_frame();
-    ASSERT_TRUE(POVFRAME(*make_model({{1, 2, 3, -1}}), *frame));
-    expect_centres(*frame, {{0, 0, 0}});
-    for (int p = 0; p < 3; ++p) {
-        EXPECT_EQ(frame->camera_location[p], 0.0f);
-        EXPECT_EQ(frame->light_1_location[p], 0.0f);
-        EXPECT_EQ(frame->light_2_location[p], 0.0f);
-    }
-}
-
 // ---- VRML framing ----
 
 struct VrmlCase {
@@ -276,8 +263,30 @@ INSTANTIATE_TEST_SUITE_P(
         UnframeableCase{"SecondMomentOverflows", {{0, 0, 0, 1}, {4e20f, 0, 0, 1}}, false, false},
         // Weights so small that the spread stays finite, but the box is 6e38 wide.
         UnframeableCase{"BoxSizeOverflows", {{-3e38f, 0, 0, 1e-45f}, {3e38f, 0, 0, 1e-45f}}, false, false},
-        UnframeableCase{"BoxSizeZero", {{1, 2, 3, -1}}, true, false}),
+        // The camera would stand on the point it looks at.
+        UnframeableCase{"BoxSizeZero", {{1, 2, 3, -1}}, false, false},
+        // A spread of subnormal size: the eigen-solver's axes, and with them
+        // the turned centres, are not numbers, which no box comparison sees.
+        UnframeableCase{"SubnormalSpreadTurnsCentresIntoNaN", {{0, 3e-45f, 1, 1}, {1, 0, 1, 1}}, false, false},
+        // A box of size 2, into which a radius of -3e38 scales to -7.5e38.
+        UnframeableCase{"ScaledRadiusBeyondFloatRange", {{0, 0, 0, 1}, {0, 0, 0, -3e38f}}, true, false}),
     [](const testing::TestParamInfo<UnframeableCase>& info) { return info.param.name; });
+
+// Light 1 stands at 2 * 0.98078525 box sizes along z: a box of 1e38 keeps
+// every point within the float range, one of 2e38 puts light 1 at 3.9e38.
+// Subnormal weights keep the spread finite.
+TEST(Unframeable, CameraAndLightsMustLieWithinTheFloatRange) {
+    auto within = make_model({{-5e37f, 0, 0, 1e-45f}, {5e37f, 0, 0, 1e-45f}});
+    auto pov = untouched_pov_frame();
+    ASSERT_TRUE(POVFRAME(*within, *pov));
+    EXPECT_FLOAT_EQ(pov->light_1_location[2], float(1e38 * 2.0f * 0.98078525f));
+
+    auto beyond = make_model({{-1e38f, 0, 0, 1e-45f}, {1e38f, 0, 0, 1e-45f}});
+    pov = untouched_pov_frame();
+    EXPECT_FALSE(POVFRAME(*beyond, *pov));
+    EXPECT_EQ(pov->camera_location[2], UNTOUCHED);
+    EXPECT_EQ(pov->framed_x[1], UNTOUCHED);
+}
 
 }  // namespace
 }  // namespace sferonda

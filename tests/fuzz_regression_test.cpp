@@ -1,8 +1,7 @@
 // Replays the fuzz targets' committed inputs in the normal test builds: every
 // finding in fuzz/regressions and the minimised corpora in fuzz/corpus. Each
-// input must end as the harness expects (a stop or a read's fatal error, no
-// graphics file logged that is not there) and, under the sanitizer build,
-// without a report.
+// input must end as its harness expects (see the harness headers) and,
+// under the sanitizer build, without a report.
 
 #include <gtest/gtest.h>
 
@@ -19,6 +18,7 @@
 
 #include "fuzz/case_harness.hpp"
 #include "fuzz/list_read_harness.hpp"
+#include "fuzz/session_harness.hpp"
 #include "geometry/eigsym.hpp"
 #include "tests/support/scratch.hpp"
 
@@ -84,6 +84,33 @@ TEST(FuzzRegression, WholeCaseInputsEndAsExpected) {
         const CaseOutcome outcome = run_case_input(data.data(), data.size());
         EXPECT_TRUE(is_expected_outcome(outcome))
             << path << ": display type " << outcome.display_type << ", status " << outcome.status;
+    }
+}
+
+TEST(FuzzRegression, WholeRunInputsEndAsExpected) {
+    const std::vector<fs::path> inputs = inputs_of("session");
+    ASSERT_FALSE(inputs.empty());
+    QuietStandardError quiet;
+    for (const fs::path& path : inputs) {
+        const std::vector<std::uint8_t> data = bytes_of(path);
+        const SessionOutcome outcome = run_session_input(data.data(), data.size());
+        EXPECT_TRUE(is_expected_session(outcome)) << path << ": status " << outcome.status << "\n"
+                                                  << outcome.console;
+    }
+}
+
+// The whole-run inputs kept for the faults of names: each is run, not
+// skipped as leaving the scratch folder, and ends with its open failure.
+TEST(FuzzRegression, WholeRunFindingsEndWithTheirOpenFailure) {
+    QuietStandardError quiet;
+    for (const char* finding : {"colors-name-with-nul", "output-name-with-nul", "graphics-file-is-coordinates-file",
+                                "graphics-file-is-log", "graphics-file-is-main-input", "log-is-main-input"}) {
+        const std::vector<std::uint8_t> data =
+            bytes_of(fs::path(SFERONDA_SOURCE_DIR) / "fuzz" / "regressions" / "session" / finding);
+        ASSERT_FALSE(data.empty()) << finding;
+        const SessionOutcome outcome = run_session_input(data.data(), data.size());
+        EXPECT_FALSE(outcome.skipped) << finding;
+        EXPECT_EQ(outcome.status, 30) << finding;
     }
 }
 

@@ -195,9 +195,12 @@ TEST(ListRead, RealFormsRoundToTheNearestFloat) {
         {"1.5D2", 150.0f},
         {"1.5d-1", 0.15f},
         {"2E+1", 20.0f},
-        {"1e39", std::numeric_limits<float>::infinity()},
-        {"-1D39", -std::numeric_limits<float>::infinity()},
         {"3.4028235e38", std::numeric_limits<float>::max()},
+        // The largest float plus half its last unit is 2^128 - 2^103 =
+        // 340282356779733661637539395458142568448, a tie that rounds to even,
+        // away from the largest float; anything below it still rounds down.
+        {"-340282356779733661637539395458142568447", -std::numeric_limits<float>::max()},
+        {"3.4028235677973366E38", std::numeric_limits<float>::max()},
         {"1.4e-45", 0x1p-149f},
         {"7.1e-46", 0x1p-149f},  // just above half the smallest subnormal
         {"7e-46", 0.0f},         // just below it
@@ -226,7 +229,10 @@ TEST(ListRead, TinyNegativeRealKeepsItsSign) {
 
 TEST(ListRead, UnreadableRealsAreConversionErrors) {
     for (const char* text : {"word", "1+5", "--1", ".", "'1.5'", "1.5e", "1.5E-", "e5", "1.5q",
-                             "1.5.", "0x1p3", "inf", "1..5"}) {
+                             "1.5.", "0x1p3", "inf", "1..5",
+                             // reals that round to infinity in single precision
+                             "1e39", "-1D39", "1e400", "340282356779733661637539395458142568448",
+                             "-3.40282356779733661637539395458142568448E38", "0.00034028236E42"}) {
         SCOPED_TRACE(text);
         serve(std::string(text) + "\n");
         float value = 0;

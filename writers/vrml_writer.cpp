@@ -88,6 +88,18 @@ ConnectorPlacement place_connector(const VrmlFrame& frame, std::int32_t first, s
     return placement;
 }
 
+// Every rotation, lift and height as the connector records would write them
+// lies within the float range: two framed centres far apart can make a
+// length beyond it, and with it an axis that is not a number.
+bool connectors_placeable(const BeadModel& model, const VrmlFrame& frame) {
+    for (std::int32_t k = 1; k <= model.connector_count; ++k) {
+        const ConnectorPlacement p = place_connector(frame, model.connector_first[k], model.connector_second[k]);
+        for (float value : {p.axis_x, p.axis_y, p.axis_z, p.angle, p.length, p.length * 0.5f})
+            if (!std::isfinite(value)) return false;
+    }
+    return true;
+}
+
 void write_bead(int unit, const BeadModel& model, const VrmlFrame& frame, std::int32_t i) {
     // line 2: 1-14 "  translation "  15-27 E13.5 x  28 blank  29-41 E13.5 y  42 blank  43-55 E13.5 z
     // line 5: 1-31 "      geometry Sphere { radius "  32-44 E13.5 radius  45-46 " }"
@@ -157,7 +169,7 @@ bool MODVRML(const BeadModel& model, int output_unit, const Name& output_file_na
     check_vrml_colors(model);
 
     VrmlFrame frame;
-    if (!VRMLFRAME(model, frame)) {
+    if (!VRMLFRAME(model, frame) || !connectors_placeable(model, frame)) {
         report_unframeable_model();
         close_unit(output_unit);
         return false;
