@@ -16,8 +16,8 @@ constexpr int CONSOLE = CONSOLE_OUTPUT_UNIT;
 // problem reports it and answers false; the case is then abandoned.
 class CaseReader {
 public:
-    CaseReader(BeadModel& model, int coordinates_unit, int colors_unit)
-        : model_(model), coordinates_unit_(coordinates_unit), colors_unit_(colors_unit) {}
+    CaseReader(BeadModel& model, int coordinates_unit, int colors_unit, AfterError after_error)
+        : model_(model), coordinates_unit_(coordinates_unit), colors_unit_(colors_unit), after_error_(after_error) {}
 
     bool read_coordinates_file() {
         rewind_unit(coordinates_unit_);
@@ -125,14 +125,15 @@ private:
         return error_pause();
     }
 
-    static bool error_pause() {
-        PAUSE();
+    bool error_pause() const {
+        if (after_error_ == AfterError::Pause) PAUSE();
         return false;
     }
 
     BeadModel& model_;
     int coordinates_unit_;
     int colors_unit_;
+    AfterError after_error_;
     // The running index read from each line; a null value on a line keeps
     // the index of the line before.
     std::int32_t index_ = 0;
@@ -145,11 +146,15 @@ BeadModel& bead_model() {
     return model;
 }
 
+bool read_bead_model(BeadModel& model, int coordinates_unit, int colors_unit, AfterError after_error) {
+    CaseReader reader(model, coordinates_unit, colors_unit, after_error);
+    return reader.read_coordinates_file() && reader.read_colors_file();
+}
+
 void SFERONDA(std::int32_t display_type, int coordinates_unit, int colors_unit, int log_unit,
               int output_unit, const Name& output_name) {
     BeadModel& model = bead_model();
-    CaseReader reader(model, coordinates_unit, colors_unit);
-    if (!reader.read_coordinates_file() || !reader.read_colors_file()) return;
+    if (!read_bead_model(model, coordinates_unit, colors_unit, AfterError::Pause)) return;
     BUILDSFERONDA(display_type, model, log_unit, output_unit, output_name);
 }
 

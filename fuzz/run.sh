@@ -19,15 +19,18 @@ cmake --build "$build" -j"$jobs" >/dev/null
 
 failed=0
 total=0
-for target in list_read case session; do
+for target in list_read case session gltf; do
     work="$build/corpus/$target"
     artifacts="$build/artifacts/$target"
     log="$build/$target.log"
     mkdir -p "$work" "$artifacts"
+    # The gltf target reads the case target's inputs and starts from its corpus.
+    seeds="$target"
+    [ "$target" = gltf ] && seeds=case
     dict="$root/fuzz/free_form.dict"
-    [ -f "$root/fuzz/$target.dict" ] && dict="$root/fuzz/$target.dict"
-    inputs=("$work" "$root/fuzz/corpus/$target")
-    [ -d "$root/fuzz/regressions/$target" ] && inputs+=("$root/fuzz/regressions/$target")
+    [ -f "$root/fuzz/$seeds.dict" ] && dict="$root/fuzz/$seeds.dict"
+    inputs=("$work" "$root/fuzz/corpus/$seeds")
+    [ -d "$root/fuzz/regressions/$seeds" ] && inputs+=("$root/fuzz/regressions/$seeds")
     status=0
     "$build/${target}_fuzzer" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
         -print_final_stats=1 -dict="$dict" \

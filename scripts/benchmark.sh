@@ -9,7 +9,9 @@
 # with 25000 connectors (5000 for the pseudo-PDB file), and runs, several
 # times over: each display type alone, the batch of all six, and the floor,
 # one cp of every file the batch reads and writes. Reports the median times,
-# the peak resident memory and the ratio batch / floor.
+# the peak resident memory and the ratio batch / floor; then `sferonda gltf`
+# on the same model as display type 6, against that VRML case, with the size
+# of its file.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
@@ -64,6 +66,7 @@ for ((round = 1; round <= repetitions; round++)); do
         record "type $type" "$("$timed" "answer-$type" console.txt "$program")"
     done
     record batch "$("$timed" answer-batch console.txt "$program")"
+    record gltf "$("$timed" /dev/null console-gltf.txt "$program" gltf case-6.dat case-6.col out.glb)"
 done
 
 median() { tr ' ' '\n' <<< "$1" | grep . | sort -g | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
@@ -80,4 +83,10 @@ printf '  I/O floor (cp)  %8.1f ms\n' "$(awk -v s="$floor" 'BEGIN {print s * 100
 awk -v b="$batch" -v f="$floor" -v p="$peak_kib" 'BEGIN {
     printf "  batch / floor   %8.2f   (target at most 3)\n", b / f
     printf "  peak RSS        %8.1f MiB (target under 16)\n", p / 1024
+}'
+gltf="$(median "${times[gltf]}")"
+vrml="$(median "${times[type 6]}")"
+awk -v g="$gltf" -v v="$vrml" -v size="$(bytes out.glb)" 'BEGIN {
+    printf "  gltf command    %8.1f ms (target at most display type 6: %.1f ms)\n", g * 1000, v * 1000
+    printf "  gltf file       %8.2f MB (target under 10)\n", size / 1e6
 }'

@@ -19,9 +19,23 @@ command -v povray >/dev/null || tools+=(povray)
 /usr/bin/python3 -c 'import gemmi' 2>/dev/null || tools+=(python3-gemmi)
 /usr/bin/python3 -c 'import rdkit' 2>/dev/null || tools+=(python3-rdkit)
 command -v tovrmlx3d >/dev/null || tools+=(view3dscene)
+# The browser and Blender checks (tests/web/): headless Chromium for three.js
+# and X_ITE, Blender's glTF importer.
+[ -x /usr/bin/chromium ] || tools+=(chromium)
+command -v blender >/dev/null || tools+=(blender)
 # The fuzz stage: clang++ and its libFuzzer and sanitizer runtimes.
 command -v clang++ >/dev/null || tools+=(clang)
 compgen -G '/usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-*.a' >/dev/null || tools+=(libclang-rt-dev)
+
+# The web checks (tests/web/): the npm packages pinned by its package-lock.json,
+# installed with the machine's own node and npm (Debian's npm package would
+# conflict with an installed nodejs). Best effort: without them those checks
+# report skipped. A node_modules newer than the lock file is kept as it is.
+web="$(dirname "$0")/../tests/web"
+if command -v node >/dev/null && command -v npm >/dev/null &&
+   ! [ "$web/node_modules/.package-lock.json" -nt "$web/package-lock.json" ]; then
+  (cd "$web" && npm ci --no-audit --no-fund) || echo "npm ci failed in tests/web: the web checks will report skipped" >&2
+fi
 
 [ "${#packages[@]}" -eq 0 ] && [ "${#tools[@]}" -eq 0 ] && exit 0
 
@@ -36,6 +50,10 @@ fi
 install() { "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "$@"; }
 "${as_root[@]}" apt-get update || echo "apt-get update failed; trying the installs all the same" >&2
 [ "${#packages[@]}" -eq 0 ] || install "${packages[@]}"
+# All tools at once, and when that fails one at a time, so that one that
+# cannot be had leaves the others installed.
 if [ "${#tools[@]}" -gt 0 ] && ! install "${tools[@]}"; then
-  echo "could not install ${tools[*]}: the tests that need them will report skipped" >&2
+  for tool in "${tools[@]}"; do
+    install "$tool" || echo "could not install $tool: the tests that need it will report skipped" >&2
+  done
 fi

@@ -9,49 +9,47 @@
 #include "geometry/vrml_frame.hpp"
 #include "records/layout.hpp"
 #include "records/record_write.hpp"
-#include "records/run_end.hpp"
 #include "records/units.hpp"
 #include "writers/color_table.hpp"
 #include "writers/model_checks.hpp"
+#include "writers/vrml_colors.hpp"
 
 namespace sferonda {
 
 namespace {
 
-constexpr int VRML_COLOR_COUNT = 7;
+// "{ diffuseColor r g b }" with each component written "1.0" or "0.0",
+// blank-padded like every color text.
+constexpr ColorText material_text(const RgbColor& color) {
+    ColorText text = padded_color_text("");
+    std::string_view pieces[] = {"{ diffuseColor ", color.red == 1.0f ? "1.0" : "0.0", " ",
+                                 color.green == 1.0f ? "1.0" : "0.0", " ",
+                                 color.blue == 1.0f ? "1.0" : "0.0", " }"};
+    auto at = text.begin();
+    for (std::string_view piece : pieces) at = std::copy(piece.begin(), piece.end(), at);
+    return text;
+}
 
-// Entries 1 (white) to 7 (cyan).
-constexpr std::array<ColorText, VRML_COLOR_COUNT + 1> vrml_colors = {
-    padded_color_text(""),
-    padded_color_text("{ diffuseColor 1.0 1.0 1.0 }"),
-    padded_color_text("{ diffuseColor 1.0 0.0 0.0 }"),
-    padded_color_text("{ diffuseColor 1.0 1.0 0.0 }"),
-    padded_color_text("{ diffuseColor 0.0 0.0 1.0 }"),
-    padded_color_text("{ diffuseColor 0.0 1.0 0.0 }"),
-    padded_color_text("{ diffuseColor 1.0 0.0 1.0 }"),
-    padded_color_text("{ diffuseColor 0.0 1.0 1.0 }"),
-};
+constexpr bool components_are_zero_or_one() {
+    for (const RgbColor& color : VRML_RGB) {
+        for (float component : {color.red, color.green, color.blue}) {
+            if (component != 0.0f && component != 1.0f) return false;
+        }
+    }
+    return true;
+}
+static_assert(components_are_zero_or_one(), "the material texts write each component as 1.0 or 0.0");
+
+// Entries 1 (white) to 7 (cyan), from the colors every VRML-colored writer shares.
+constexpr std::array<ColorText, VRML_COLOR_COUNT + 1> material_texts() {
+    std::array<ColorText, VRML_COLOR_COUNT + 1> texts{};
+    for (int color = 1; color <= VRML_COLOR_COUNT; ++color) texts[color] = material_text(VRML_RGB[color]);
+    return texts;
+}
+
+constexpr std::array<ColorText, VRML_COLOR_COUNT + 1> vrml_colors = material_texts();
 
 std::string_view vrml_color(std::int32_t color_index) { return color_text(vrml_colors, color_index); }
-
-bool is_vrml_color(std::int32_t color) { return color >= 1 && color <= VRML_COLOR_COUNT; }
-
-void check_vrml_colors(const BeadModel& model) {
-    static const Layout bad_bead("'ERROR: Bead #',I4,' invalid index color:',I2");
-    static const Layout bad_connector("'ERROR: Connector #',I4,' invalid index color:',I2");
-    for (std::int32_t i = 1; i <= model.bead_count; ++i) {
-        if (!is_vrml_color(model.bead_color[i])) {
-            write_formatted(CONSOLE_OUTPUT_UNIT, bad_bead, {i, model.bead_color[i]});
-            stop_run();
-        }
-    }
-    for (std::int32_t k = 1; k <= model.connector_count; ++k) {
-        if (!is_vrml_color(model.connector_color[k])) {
-            write_formatted(CONSOLE_OUTPUT_UNIT, bad_connector, {k, model.connector_color[k]});
-            stop_run();
-        }
-    }
-}
 
 // How a cylinder standing on its origin along +y is turned, lifted and
 // sized to run from one bead centre to the other.

@@ -1,8 +1,10 @@
 #include "tests/support/process_run.hpp"
 
+#include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
 #include <stdexcept>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -26,16 +28,34 @@ void use_as(int fd, int standard_fd) {
     }
 }
 
-// Runs the program in `directory` on the given standard streams (-1: closed)
-// and returns its exit status, -1 when it did not exit normally.
-int run_and_wait(const std::string& directory, int in, int out, int err) {
+// Past the limit a write fails with EFBIG rather than ending the process.
+void limit_file_size(long bytes) {
+    if (bytes <= 0) return;
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{static_cast<rlim_t>(bytes), static_cast<rlim_t>(bytes)};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+struct Streams {
+    int in, out, err;
+};
+
+// Runs the program with `arguments` in `directory` on the given standard
+// streams (-1: closed) and returns its exit status, -1 when it did not exit
+// normally.
+int run_and_wait(const std::string& directory, Streams streams, const std::vector<std::string>& arguments,
+                 long file_size_limit) {
     pid_t child = ::fork();
     if (child == 0) {
-        use_as(err, STDERR_FILENO);
-        use_as(in, STDIN_FILENO);
-        use_as(out, STDOUT_FILENO);
+        use_as(streams.err, STDERR_FILENO);
+        use_as(streams.in, STDIN_FILENO);
+        use_as(streams.out, STDOUT_FILENO);
         if (::chdir(directory.c_str()) != 0) ::_exit(127);
-        ::execl(SFERONDA_EXE, "sferonda", static_cast<char*>(nullptr));
+        std::vector<char*> argv{const_cast<char*>("sferonda")};
+        for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+        argv.push_back(nullptr);
+        limit_file_size(file_size_limit);
+        ::execv(SFERONDA_EXE, argv.data());
         ::_exit(127);
     }
     int status = 0;
@@ -43,9 +63,8 @@ int run_and_wait(const std::string& directory, int in, int out, int err) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-}  // namespace
-
-ProcessResult run_sferonda(const std::string& directory, std::string_view standard_input) {
+ProcessResult run_process(const std::string& directory, std::string_view standard_input,
+                          const std::vector<std::string>& arguments, long file_size_limit) {
     // Standard streams go through files, so that no pipe can fill up and block.
     ScratchDirectory streams;
     streams.write("stdin", standard_input);
@@ -53,7 +72,7 @@ ProcessResult run_sferonda(const std::string& directory, std::string_view standa
     int out = open_or_throw(streams.file("stdout"), O_WRONLY | O_CREAT | O_TRUNC);
     int err = open_or_throw(streams.file("stderr"), O_WRONLY | O_CREAT | O_TRUNC);
     ProcessResult result;
-    result.exit_status = run_and_wait(directory, in, out, err);
+    result.exit_status = run_and_wait(directory, {in, out, err}, arguments, file_size_limit);
     ::close(in);
     ::close(out);
     ::close(err);
@@ -62,11 +81,22 @@ ProcessResult run_sferonda(const std::string& directory, std::string_view standa
     return result;
 }
 
+}  // namespace
+
+ProcessResult run_sferonda(const std::string& directory, std::string_view standard_input) {
+    return run_process(directory, standard_input, {}, 0);
+}
+
+ProcessResult run_sferonda_with(const std::string& directory, const std::vector<std::string>& arguments,
+                                long file_size_limit) {
+    return run_process(directory, "", arguments, file_size_limit);
+}
+
 ProcessResult run_sferonda_on_streams(const std::string& directory, int input_fd, int output_fd) {
     ScratchDirectory streams;
     int err = open_or_throw(streams.file("stderr"), O_WRONLY | O_CREAT | O_TRUNC);
     ProcessResult result;
-    result.exit_status = run_and_wait(directory, input_fd, output_fd, err);
+    result.exit_status = run_and_wait(directory, {input_fd, output_fd, err}, {}, 0);
     ::close(err);
     result.standard_error = streams.read("stderr");
     return result;

@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace sferonda::testing {
 
@@ -17,5 +18,11 @@ ProcessResult run_sferonda(const std::string& directory, std::string_view standa
 // The same with the caller's descriptors as standard input and output (-1:
 // closed), for consoles that fail; standard_output is then left empty.
 ProcessResult run_sferonda_on_streams(const std::string& directory, int input_fd, int output_fd);
+
+// Runs sferonda with `arguments` and an empty standard input. A
+// `file_size_limit` above 0 caps, in bytes, every file the process writes,
+// so that a write beyond it fails.
+ProcessResult run_sferonda_with(const std::string& directory, const std::vector<std::string>& arguments,
+                                long file_size_limit = 0);
 
 }  // namespace sferonda::testing

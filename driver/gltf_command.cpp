@@ -1,0 +1,71 @@
+#include "driver/gltf_command.hpp"
+
+#include <string>
+
+#include "driver/bead_model.hpp"
+#include "driver/model_reader.hpp"
+#include "records/fatal_error.hpp"
+#include "records/file_identity.hpp"
+#include "records/record_write.hpp"
+#include "records/run_end.hpp"
+#include "records/units.hpp"
+#include "records/whole_file_write.hpp"
+#include "writers/gltf_writer.hpp"
+
+namespace sferonda {
+
+namespace {
+
+constexpr int MODEL_PROBLEM_STATUS = 1;
+
+// Replacing an input by the scene would destroy the model it was made from:
+// the open failure of the output, as when the batch meets a graphics file
+// that is one of its own files.
+void refuse_input_as_output(const std::string& output, std::string_view coordinates, std::string_view colors) {
+    const auto target = identify_file(output);
+    if (!target) return;
+    if (target == identify_file(std::string(coordinates)) || target == identify_file(std::string(colors))) {
+        fatal_io_error(IoError::OpenFailure, OUTPUT_UNIT, full_path_name(output));
+    }
+}
+
+void report_summary(const GltfSummary& summary) {
+    write_list(CONSOLE_OUTPUT_UNIT,
+               {"* glTF file written:", summary.spheres, "spheres,", summary.cylinders, "cylinders"});
+    write_list(CONSOLE_OUTPUT_UNIT, {"* Omitted (radius <= 0, length 0):", summary.omitted_beads, "beads,",
+                                     summary.omitted_connectors, "connectors"});
+}
+
+int write_scene(const std::string& output) {
+    BeadModel& model = bead_model();
+    if (!read_bead_model(model, COORDINATES_UNIT, COLORS_UNIT, AfterError::Continue)) {
+        return MODEL_PROBLEM_STATUS;
+    }
+    GltfSummary summary;
+    // A model that the checks refuse stops here, before any file is touched.
+    std::string glb;
+    try {
+        glb = build_glb(model, summary);
+    } catch (const RunEnded& stopped) {
+        if (stopped.status != 0) throw;
+        return MODEL_PROBLEM_STATUS;
+    }
+    write_whole_file(output, glb, OUTPUT_UNIT);
+    report_summary(summary);
+    return 0;
+}
+
+}  // namespace
+
+int run_gltf_command(std::string_view coordinates_path, std::string_view colors_path,
+                     std::string_view output_path) {
+    const std::string output(output_path);
+    open_old(COORDINATES_UNIT, coordinates_path);
+    open_old(COLORS_UNIT, colors_path);
+    refuse_input_as_output(output, coordinates_path, colors_path);
+    const int status = write_scene(output);
+    close_all_units();
+    return status;
+}
+
+}  // namespace sferonda

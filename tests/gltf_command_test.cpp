@@ -1,0 +1,269 @@
+// The command line through the real process: --help, --version, arguments
+// not understood, and `sferonda gltf` with its messages, exit statuses and
+// the files it must leave as they were.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+#include <unistd.h>
+
+#include "tests/support/case_files.hpp"
+#include "tests/support/param_names.hpp"
+#include "tests/support/process_run.hpp"
+#include "tests/support/scratch.hpp"
+
+namespace sferonda::testing {
+namespace {
+
+const std::string USAGE =
+    "Usage: sferonda\n"
+    "       sferonda gltf COORDINATES COLORS OUTPUT\n"
+    "       sferonda --help\n"
+    "       sferonda --version\n"
+    "\n"
+    "Without arguments, sferonda asks for the name of a main input file and runs\n"
+    "the batch of cases it lists (display types 1 to 6), logging the files it\n"
+    "writes in sferonda-log.txt.\n"
+    "\n"
+    "  gltf COORDINATES COLORS OUTPUT\n"
+    "              read one bead model (coordinates-and-connectors file and\n"
+    "              colors file) and write it as a binary glTF 2.0 file OUTPUT\n"
+    "  --help      print this help and exit\n"
+    "  --version   print the version and exit\n";
+
+// Free-form console records: integers in 12 columns, a blank before a text.
+std::string written_line(int spheres, int cylinders) {
+    char line[128];
+    std::snprintf(line, sizeof line, " * glTF file written:%12d spheres,%12d cylinders\n", spheres, cylinders);
+    return line;
+}
+
+std::string omitted_line(int beads, int connectors) {
+    char line[128];
+    std::snprintf(line, sizeof line, " * Omitted (radius <= 0, length 0):%12d beads,%12d connectors\n", beads,
+                  connectors);
+    return line;
+}
+
+std::set<std::string> files_in(const ScratchDirectory& scratch) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(scratch.path())) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
+
+std::string fatal_line(int number, std::string_view message, int unit, const std::string& path) {
+    return "forrtl: severe (" + std::to_string(number) + "): " + std::string(message) + ", unit " +
+           std::to_string(unit) + ", file " + path + "\r\n";
+}
+
+TEST(CommandLine, HelpAndVersionGoToStandardOutput) {
+    ScratchDirectory scratch;
+    ProcessResult help = run_sferonda_with(scratch.path(), {"--help"});
+    EXPECT_EQ(help.standard_output, USAGE);
+    EXPECT_EQ(help.standard_error, "");
+    EXPECT_EQ(help.exit_status, 0);
+    ProcessResult version = run_sferonda_with(scratch.path(), {"--version"});
+    EXPECT_EQ(version.standard_output, "sferonda 3.0.0\n");
+    EXPECT_EQ(version.standard_error, "");
+    EXPECT_EQ(version.exit_status, 0);
+    EXPECT_TRUE(files_in(scratch).empty()) << "no log, no file of any kind";
+}
+
+struct RejectedArguments {
+    const char* title;
+    std::vector<std::string> arguments;
+};
+
+class CommandLineRejects : public ::testing::TestWithParam<RejectedArguments> {};
+
+TEST_P(CommandLineRejects, WithTheUsageOnStandardErrorAndStatus2) {
+    ScratchDirectory scratch;
+    write_two_bead_model(scratch);
+    ProcessResult run = run_sferonda_with(scratch.path(), GetParam().arguments);
+    EXPECT_EQ(run.standard_output, "");
+    EXPECT_EQ(run.standard_error, USAGE);
+    EXPECT_EQ(run.exit_status, 2);
+    EXPECT_EQ(files_in(scratch), (std::set<std::string>{"model.dat", "model.col"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, CommandLineRejects,
+    ::testing::Values(RejectedArguments{"unknown word", {"pov"}},
+                      RejectedArguments{"empty argument", {""}},
+                      RejectedArguments{"short option", {"-h"}},
+                      RejectedArguments{"help with more", {"--help", "gltf"}},
+                      RejectedArguments{"version with more", {"--version", "--help"}},
+                      RejectedArguments{"gltf without names", {"gltf"}},
+                      RejectedArguments{"gltf with two names", {"gltf", "model.dat", "model.col"}},
+                      RejectedArguments{"gltf with four names", {"gltf", "model.dat", "model.col", "a.glb", "b"}},
+                      RejectedArguments{"command in capitals", {"GLTF", "model.dat", "model.col", "a.glb"}}),
+    NameFromTitle());
+
+TEST(GltfCommand, WritesTheFileUnderItsNameAsGivenAndNothingElse) {
+    ScratchDirectory scratch;
+    std::filesystem::create_directory(scratch.file("scenes"));
+    write_two_bead_model(scratch);
+    // Longer than a batch name's 30 characters, in a folder, with an extension of its own.
+    const std::string output = "scenes/a-name-longer-than-thirty-characters.scene";
+    ProcessResult run = run_sferonda_with(scratch.path(), {"gltf", "model.dat", "model.col", output});
+    EXPECT_EQ(run.standard_output, written_line(2, 1) + omitted_line(0, 0));
+    EXPECT_EQ(run.standard_error, "");
+    EXPECT_EQ(run.exit_status, 0);
+    EXPECT_EQ(files_in(scratch), (std::set<std::string>{"model.dat", "model.col", "scenes"}));
+    std::set<std::string> scenes;
+    for (const auto& entry : std::filesystem::directory_iterator(scratch.file("scenes"))) {
+        scenes.insert(entry.path().filename().string());
+    }
+    EXPECT_EQ(scenes, (std::set<std::string>{"a-name-longer-than-thirty-characters.scene"}));
+    EXPECT_EQ(scratch.read(output).substr(0, 4), "glTF");
+}
+
+TEST(GltfCommand, CountsWhatItOmits) {
+    ScratchDirectory scratch;
+    // Beads 2 and 3 have no size; connector 2 joins two beads on one centre,
+    // connector 3 has no radius. Connector 4 stays although bead 2 is omitted.
+    scratch.write("m.dat",
+                  "4\n1 0 0 0 1\n2 4 0 0 0\n3 0 0 0 -1\n4 0 4 0 1\n"
+                  "4\n1 1 4 0.5\n2 1 3 0.5\n3 1 2 0\n4 2 4 0.2\n");
+    scratch.write("m.col", "4\n1 1\n2 2\n3 3\n4 4\n4\n1 5\n2 6\n3 7\n4 1\n");
+    ProcessResult run = run_sferonda_with(scratch.path(), {"gltf", "m.dat", "m.col", "m.glb"});
+    EXPECT_EQ(run.standard_output, written_line(2, 2) + omitted_line(2, 2));
+    EXPECT_EQ(run.exit_status, 0);
+    const std::string glb = scratch.read("m.glb");
+    for (const char* kept : {"\"bead 1\"", "\"bead 4\"", "\"connector 1\"", "\"connector 4\""}) {
+        EXPECT_NE(glb.find(kept), std::string::npos) << kept;
+    }
+    for (const char* omitted : {"\"bead 2\"", "\"bead 3\"", "\"connector 2\"", "\"connector 3\""}) {
+        EXPECT_EQ(glb.find(omitted), std::string::npos) << omitted;
+    }
+}
+
+struct ModelProblem {
+    const char* title;
+    std::string coordinates;
+    std::string colors;
+    std::string console;
+};
+
+class GltfModelProblem : public ::testing::TestWithParam<ModelProblem> {};
+
+// The batch's message, then status 1 at once: no pause, no file, and an
+// earlier file of the output's name untouched.
+TEST_P(GltfModelProblem, IsReportedAsInTheBatchWithoutPauseAndStatus1) {
+    const ModelProblem& problem = GetParam();
+    ScratchDirectory scratch;
+    scratch.write("m.dat", problem.coordinates);
+    scratch.write("m.col", problem.colors);
+    scratch.write("m.glb", "an earlier scene");
+    ProcessResult run = run_sferonda_with(scratch.path(), {"gltf", "m.dat", "m.col", "m.glb"});
+    EXPECT_EQ(run.standard_output, problem.console);
+    EXPECT_EQ(run.standard_error, "");
+    EXPECT_EQ(run.exit_status, 1);
+    EXPECT_EQ(scratch.read("m.glb"), "an earlier scene");
+    EXPECT_EQ(files_in(scratch), (std::set<std::string>{"m.dat", "m.col", "m.glb"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Problems, GltfModelProblem,
+    ::testing::Values(
+        ModelProblem{"bead line out of order", "2\n1 0 0 0 1\n3 0 0 0 1\n0\n", "",
+                     " ERROR in Sferonda when reading coordinates of bead           2\n"
+                     " Found line with bead index           3\n"},
+        ModelProblem{"too many beads", "10001\n", "",
+                     "  *** WARNING subroutine SFERONDA:\n"
+                     "      Number of beads       10001  exceeds dimension       10000\n"
+                     "      RETURN (Graphics file not generated)\n"},
+        ModelProblem{"colors file ends early", "1\n1 0 0 0 1\n0\n", "1\n",
+                     " ERROR in Sferonda: End of file while reading colors file\n"},
+        ModelProblem{"bead counts differ", "1\n1 0 0 0 1\n0\n", "2\n1 1\n2 1\n0\n",
+                     " *** ERROR in Sferonda: Numbers of beads in the two files not equal           1\n"
+                     "           2\n"},
+        ModelProblem{"connector to a missing bead", "2\n1 0 0 0 1\n2 1 0 0 1\n1\n1 1 3 0.1\n",
+                     "2\n1 1\n2 1\n1\n1 1\n", "ERROR: Invalid number of second bead:   3 for connector #   1\n"},
+        ModelProblem{"color beyond the seven", "2\n1 0 0 0 1\n2 1 0 0 1\n1\n1 1 2 0.1\n", "2\n1 1\n2 8\n1\n1 1\n",
+                     "ERROR: Bead #   2 invalid index color: 8\n"},
+        ModelProblem{"connector color zero", "2\n1 0 0 0 1\n2 1 0 0 1\n1\n1 1 2 0.1\n", "2\n1 1\n2 1\n1\n1 0\n",
+                     "ERROR: Connector #   1 invalid index color: 0\n"},
+        ModelProblem{"connector longer than the float range", "2\n1 -3E38 0 0 1\n2 3E38 0 0 1\n1\n1 1 2 0.1\n",
+                     "2\n1 1\n2 1\n1\n1 1\n",
+                     " ERROR: Connector           1 lies beyond the float range; no glTF file\n"}),
+    NameFromTitle());
+
+TEST(GltfCommand, MissingInputIsTheFatalErrorOfItsUnit) {
+    ScratchDirectory scratch;
+    write_two_bead_model(scratch);
+    ProcessResult coordinates = run_sferonda_with(scratch.path(), {"gltf", "none.dat", "model.col", "m.glb"});
+    EXPECT_EQ(coordinates.standard_error, fatal_line(29, "file not found", 4, scratch.file("none.dat")));
+    EXPECT_EQ(coordinates.exit_status, 29);
+    ProcessResult colors = run_sferonda_with(scratch.path(), {"gltf", "model.dat", "none.col", "m.glb"});
+    EXPECT_EQ(colors.standard_error, fatal_line(29, "file not found", 3, scratch.file("none.col")));
+    EXPECT_EQ(colors.exit_status, 29);
+    EXPECT_FALSE(scratch.exists("m.glb"));
+}
+
+TEST(GltfCommand, RefusesAnOutputThatIsOneOfItsInputs) {
+    ScratchDirectory scratch;
+    write_two_bead_model(scratch);
+    ASSERT_EQ(::link(scratch.file("model.col").c_str(), scratch.file("colors-link").c_str()), 0);
+    ASSERT_EQ(::symlink("model.dat", scratch.file("coordinates-link").c_str()), 0);
+    for (const char* output : {"model.dat", "./model.col", "colors-link", "coordinates-link"}) {
+        ProcessResult run = run_sferonda_with(scratch.path(), {"gltf", "model.dat", "model.col", output});
+        EXPECT_EQ(run.standard_output, "") << output;
+        EXPECT_EQ(run.standard_error, fatal_line(30, "open failure", 14, scratch.file(output))) << output;
+        EXPECT_EQ(run.exit_status, 30) << output;
+    }
+    EXPECT_EQ(scratch.read("model.dat"), TWO_BEAD_COORDINATES);
+    EXPECT_EQ(scratch.read("model.col"), TWO_BEAD_COLORS);
+    EXPECT_EQ(files_in(scratch),
+              (std::set<std::string>{"model.dat", "model.col", "colors-link", "coordinates-link"}));
+}
+
+TEST(GltfCommand, FailedWriteIsError38AndLeavesTheEarlierFileAndNoOther) {
+    ScratchDirectory scratch;
+    write_two_bead_model(scratch);
+    scratch.write("m.glb", "an earlier scene");
+    // The two-bead scene needs some 40 kB: the write beyond 4 kB fails.
+    ProcessResult run = run_sferonda_with(scratch.path(), {"gltf", "model.dat", "model.col", "m.glb"}, 4096);
+    EXPECT_EQ(run.standard_output, "");
+    EXPECT_EQ(run.standard_error, fatal_line(38, "error during write", 14, scratch.file("m.glb")));
+    EXPECT_EQ(run.exit_status, 38);
+    EXPECT_EQ(scratch.read("m.glb"), "an earlier scene");
+    EXPECT_EQ(files_in(scratch), (std::set<std::string>{"model.dat", "model.col", "m.glb"}));
+}
+
+TEST(GltfCommand, OutputThatCannotBeCreatedIsError30) {
+    ScratchDirectory scratch;
+    write_two_bead_model(scratch);
+    std::filesystem::create_directory(scratch.file("folder"));
+    for (const char* output : {"no-such-folder/m.glb", "folder"}) {
+        ProcessResult run = run_sferonda_with(scratch.path(), {"gltf", "model.dat", "model.col", output});
+        EXPECT_EQ(run.standard_error, fatal_line(30, "open failure", 14, scratch.file(output))) << output;
+        EXPECT_EQ(run.exit_status, 30) << output;
+    }
+    EXPECT_EQ(files_in(scratch), (std::set<std::string>{"model.dat", "model.col", "folder"}));
+    EXPECT_TRUE(std::filesystem::is_empty(scratch.file("folder")));
+}
+
+// Through links in the scratch folder: were a device replaced by renaming,
+// only the link would go.
+TEST(GltfCommand, DeviceIsWrittenIntoNotReplaced) {
+    ScratchDirectory scratch;
+    write_two_bead_model(scratch);
+    ASSERT_EQ(::symlink("/dev/full", scratch.file("full").c_str()), 0);
+    ASSERT_EQ(::symlink("/dev/null", scratch.file("null").c_str()), 0);
+    ProcessResult full = run_sferonda_with(scratch.path(), {"gltf", "model.dat", "model.col", "full"});
+    EXPECT_EQ(full.standard_error, fatal_line(38, "error during write", 14, scratch.file("full")));
+    EXPECT_EQ(full.exit_status, 38);
+    ProcessResult null = run_sferonda_with(scratch.path(), {"gltf", "model.dat", "model.col", "null"});
+    EXPECT_EQ(null.standard_output, written_line(2, 1) + omitted_line(0, 0));
+    EXPECT_EQ(null.exit_status, 0);
+    EXPECT_TRUE(std::filesystem::is_symlink(scratch.file("full")));
+    EXPECT_TRUE(std::filesystem::is_symlink(scratch.file("null")));
+    EXPECT_EQ(files_in(scratch), (std::set<std::string>{"model.dat", "model.col", "full", "null"}));
+}
+
+}  // namespace
+}  // namespace sferonda::testing
