@@ -23,6 +23,11 @@ command -v tovrmlx3d >/dev/null || tools+=(view3dscene)
 # and X_ITE, Blender's glTF importer.
 [ -x /usr/bin/chromium ] || tools+=(chromium)
 command -v blender >/dev/null || tools+=(blender)
+# The install and package checks (tests/install/): man-db renders the manual
+# page, dpkg-dev computes the package's dependencies, lintian checks it.
+command -v man >/dev/null || tools+=(man-db)
+command -v dpkg-shlibdeps >/dev/null || tools+=(dpkg-dev)
+command -v lintian >/dev/null || tools+=(lintian)
 # The fuzz stage: clang++ and its libFuzzer and sanitizer runtimes.
 command -v clang++ >/dev/null || tools+=(clang)
 compgen -G '/usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-*.a' >/dev/null || tools+=(libclang-rt-dev)

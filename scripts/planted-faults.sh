@@ -16,8 +16,9 @@
 # The working tree is copied to build-planted/ (or PLANTED_FAULTS_DIR) and
 # built there once (Release, tests on); each fault is then applied, the build
 # brought up to date, and ctest run without the real-tool tests (label
-# tools). A fault is caught when a test fails. It takes minutes, so CI does
-# not run it; run it before resolving a change to the program's code.
+# tools) and the slow install and package checks (label install). A fault
+# is caught when a test fails. It takes minutes, so CI does not run it; run
+# it before resolving a change to the program's code.
 # Prints "N of M planted faults caught" and exits non-zero when a fault
 # survived, no longer applies, or breaks the build.
 set -uo pipefail
@@ -45,7 +46,7 @@ git ls-files -z --cached --others --exclude-standard |
 
 build_copy() { cmake --build "$build" -j"$jobs" >"$work/build.log" 2>&1; }
 run_tests() {
-    ctest --test-dir "$build" -j"$jobs" -LE tools --timeout 120 \
+    ctest --test-dir "$build" -j"$jobs" -LE 'tools|install' --timeout 120 \
         --stop-on-failure >"$work/ctest.log" 2>&1
 }
 
