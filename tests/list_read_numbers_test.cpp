@@ -42,6 +42,9 @@ TEST(ShortReals, GiveTheNearestFloatOnBothSidesOfTheDirectConversion) {
         {"2.5D3", 2500.0f},
         {"+7.25d-1", 0.725f},
         {"1e007", 1e7f},
+        {"1677721.7", 1677721.7f},           // 16777217 digits: general; one rounding gives ...75
+        {"18446744073709551617", 18446744073709551617.0f},  // 20 digits, beyond 64 bits
+        {"00000000000000000001.5", 1.5f},    // 21 digits, leading zeros among them
     };
     for (const EdgeCase& edge : cases) {
         SCOPED_TRACE(edge.text);
