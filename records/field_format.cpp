@@ -7,6 +7,8 @@
 #include <cstring>
 #include <system_error>
 
+#include "records/decimal_digits.hpp"
+
 namespace sferonda {
 
 namespace {
@@ -44,6 +46,12 @@ char* start_right_aligned(char* out, int width, int needed) {
 char* append(char* cursor, std::string_view text) {
     if (!text.empty()) std::memcpy(cursor, text.data(), text.size());
     return cursor + text.size();
+}
+
+std::uint64_t exact_power_of_ten(int exponent) {
+    std::uint64_t power = 1;
+    for (int i = 0; i < exponent; ++i) power *= 10;
+    return power;
 }
 
 bool all_zero_digits(std::string_view digits) {
@@ -118,6 +126,28 @@ ScientificDigits split_scientific(const char* text, const char* end, int digits)
     return split;
 }
 
+// The digits of a finite value rounded to `decimals` decimals, in `text`:
+// exact integer arithmetic where its integers hold them, std::to_chars beyond.
+FixedDigits fixed_digits(char (&text)[FIXED_DIGITS_CAPACITY], int decimals, float value) {
+    std::uint64_t scaled;
+    if (decimals <= MAX_EXACT_DIGITS && scaled_rounded(value, decimals, scaled)) {
+        const std::uint64_t unit = exact_power_of_ten(decimals);
+        const std::uint64_t whole = scaled / unit;
+        FixedDigits digits{};
+        digits.negative = std::signbit(value);
+        int whole_digits = 0;
+        for (std::uint64_t rest = whole; rest != 0; rest /= 10) ++whole_digits;
+        write_digits(text, whole, whole_digits);
+        write_digits(text + whole_digits, scaled % unit, decimals);
+        digits.integer_part = {text, static_cast<std::size_t>(whole_digits)};
+        digits.fraction = {text + whole_digits, static_cast<std::size_t>(decimals)};
+        return digits;
+    }
+    const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
+    assert(result.ec == std::errc{});
+    return split_fixed(text, result.ptr, decimals);
+}
+
 // "E+ee", or the sign and three digits when the exponent has three digits.
 char* append_exponent(char* cursor, int exponent) {
     const int magnitude = exponent < 0 ? -exponent : exponent;
@@ -171,10 +201,7 @@ void format_fixed_field(char* out, int width, int decimals, float value) {
         return;
     }
     char text[FIXED_DIGITS_CAPACITY];
-    const auto result = std::to_chars(text, text + sizeof text, value,
-                                      std::chars_format::fixed, decimals);
-    assert(result.ec == std::errc{});
-    const FixedDigits digits = split_fixed(text, result.ptr, decimals);
+    const FixedDigits digits = fixed_digits(text, decimals, value);
 
     const bool minus = digits.negative &&
                        !(all_zero_digits(digits.integer_part) && all_zero_digits(digits.fraction));
@@ -193,80 +220,18 @@ void format_fixed_field(char* out, int width, int decimals, float value) {
 
 namespace {
 
-// Exact rounding costs std::to_chars several hundred instructions a value,
-// while models write the same values again and again: every connector
-// repeats the centres of its two beads. Recent E fields are remembered by
-// the float's bits, the width and the digits, in a table indexed by a hash.
-class ExponentFieldMemory {
-public:
-    static constexpr int MAX_WIDTH = 16;
-
-    // The field remembered for this value, or null.
-    const char* find(int width, int digits, float value) {
-        const Entry& entry = table_[slot(value)];
-        return entry.key == key(width, digits, value) ? entry.text : nullptr;
-    }
-
-    void keep(int width, int digits, float value, const char* field) {
-        Entry& entry = table_[slot(value)];
-        entry.key = key(width, digits, value);
-        std::memcpy(entry.text, field, static_cast<std::size_t>(width));
-    }
-
-private:
-    static constexpr int SLOT_BITS = 16;
-
-    // A free entry has key 0; a kept field's key holds its digits, at least 1.
-    struct Entry {
-        std::uint64_t key;
-        char text[MAX_WIDTH];
-    };
-
-    static std::uint32_t bits_of(float value) {
-        std::uint32_t bits;
-        std::memcpy(&bits, &value, sizeof bits);
-        return bits;
-    }
-    static std::uint64_t key(int width, int digits, float value) {
-        return bits_of(value) | std::uint64_t(width) << 32 | std::uint64_t(digits) << 40;
-    }
-    static std::size_t slot(float value) {
-        return (bits_of(value) * 0x9E3779B1u) >> (32 - SLOT_BITS);
-    }
-
-    Entry table_[1 << SLOT_BITS];
-};
-
-ExponentFieldMemory& exponent_field_memory() {
-    static constinit ExponentFieldMemory memory{};
-    return memory;
-}
-
-void format_exponent_digits(char* out, int width, int digits, float value) {
-    if (!std::isfinite(value)) {
-        format_non_finite(out, width, value);
-        return;
-    }
-    char text[SCIENTIFIC_DIGITS_CAPACITY];
-    const auto result = std::to_chars(text, text + sizeof text, value,
-                                      std::chars_format::scientific, digits - 1);
-    assert(result.ec == std::errc{});
-    const ScientificDigits rounded = split_scientific(text, result.ptr, digits);
-
-    const bool zero = rounded.significand[0] == '0';
-    // d.ddd times 10^x is 0.dddd times 10^(x+1); zero keeps the exponent 0.
-    const int exponent = zero ? 0 : rounded.exponent + 1;
-    const bool minus = rounded.negative && !zero;
-
+// Blanks, the minus sign, "0." and the exponent of an Ew.d field, and where
+// its `digits` digits go; null, with the field all asterisks, when it does not fit.
+char* exponent_form(char* out, int width, int digits, bool minus, int exponent) {
     constexpr int EXPONENT_COLUMNS = 4;
     const int needed = (minus ? 1 : 0) + 2 + digits + EXPONENT_COLUMNS;
     char* cursor = start_right_aligned(out, width, needed);
-    if (cursor == nullptr) return;
+    if (cursor == nullptr) return nullptr;
     if (minus) *cursor++ = '-';
     *cursor++ = '0';
     *cursor++ = '.';
-    std::memcpy(cursor, rounded.significand, static_cast<std::size_t>(digits));
     append_exponent(cursor + digits, exponent);
+    return cursor;
 }
 
 }  // namespace
@@ -274,17 +239,28 @@ void format_exponent_digits(char* out, int width, int digits, float value) {
 void format_exponent_field(char* out, int width, int digits, float value) {
     assert_numeric_width(width);
     assert(digits >= 1 && digits <= MAX_NUMERIC_WIDTH);
-    if (width > ExponentFieldMemory::MAX_WIDTH) {
-        format_exponent_digits(out, width, digits, value);
+    if (!std::isfinite(value)) {
+        format_non_finite(out, width, value);
         return;
     }
-    ExponentFieldMemory& memory = exponent_field_memory();
-    if (const char* known = memory.find(width, digits, value)) {
-        std::memcpy(out, known, static_cast<std::size_t>(width));
+    // Zero is 0.00...0E+00, without a minus sign.
+    std::uint64_t significand = 0;
+    int exponent = 0;  // of 0.d1d2...
+    const bool zero = value == 0.0f;
+    if (zero || (digits <= MAX_EXACT_DIGITS && significant_digits(value, digits, significand, exponent))) {
+        if (char* at = exponent_form(out, width, digits, std::signbit(value) && !zero, exponent)) {
+            write_digits(at, significand, digits);
+        }
         return;
     }
-    format_exponent_digits(out, width, digits, value);
-    memory.keep(width, digits, value, out);
+    char text[SCIENTIFIC_DIGITS_CAPACITY];
+    const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific, digits - 1);
+    assert(result.ec == std::errc{});
+    const ScientificDigits rounded = split_scientific(text, result.ptr, digits);
+    // d.ddd times 10^x is 0.dddd times 10^(x+1).
+    if (char* at = exponent_form(out, width, digits, rounded.negative, rounded.exponent + 1)) {
+        std::memcpy(at, rounded.significand, static_cast<std::size_t>(digits));
+    }
 }
 
 }  // namespace sferonda

@@ -1,4 +1,5 @@
 #include <cassert>
+#include <cstring>
 
 #include "records/field_format.hpp"
 #include "records/record_write.hpp"
@@ -10,6 +11,11 @@ namespace {
 
 void format_field(char* out, const LayoutPiece& field, const Value& value) {
     using Kind = LayoutPiece::Kind;
+    if (value.kind() == Value::Kind::Formatted) {
+        assert(field.kind != Kind::TextField && value.text().size() == static_cast<std::size_t>(field.width));
+        std::memcpy(out, value.text().data(), value.text().size());
+        return;
+    }
     switch (field.kind) {
         case Kind::TextField:
             assert(value.kind() == Value::Kind::Text);

@@ -90,23 +90,46 @@ T decimal_value(std::string_view text) {
 [[noreturn]] void conversion_error(int unit) { fatal_io_error(IoError::ConversionError, unit); }
 [[noreturn]] void syntax_error(int unit) { fatal_io_error(IoError::SyntaxError, unit); }
 
+// Where a value of the common forms must end: at the end of the line or its
+// token, or before a blank or a tab.
+bool ends_plain_value(const char* at, const char* end) { return at == end || is_blank(*at); }
+
 // Sign and digits within the 32-bit range, the common form, converted in
-// the one pass that recognises it; false, converting nothing, otherwise.
-bool plain_integer_value(std::string_view text, std::int32_t& value) {
-    constexpr std::uint64_t MOST_NEGATIVE_MAGNITUDE = 2147483648ULL;
-    const std::size_t digits_start = skip_sign(text, 0);
-    if (digits_start == text.size()) return false;
-    std::uint64_t magnitude = 0;
-    for (std::size_t at = digits_start; at < text.size(); ++at) {
-        if (!is_digit(text[at])) return false;
-        magnitude = magnitude * 10 + static_cast<std::uint64_t>(text[at] - '0');
-        if (magnitude > MOST_NEGATIVE_MAGNITUDE) return false;
+// the one pass that recognises it, `at` then moved past it. False, moving
+// and converting nothing, for anything else (a comma or a slash after the
+// digits included). `at` is before `end`.
+// Appends the digits at `at` to `value`, at most `room` of them; false when
+// more digits follow.
+bool scan_digits(const char*& at, const char* end, std::uint64_t& value, std::ptrdiff_t room) {
+    const char* const limit = end - at > room ? at + room : end;
+    for (; at != limit; ++at) {
+        const unsigned digit = static_cast<unsigned char>(*at) - unsigned{'0'};
+        if (digit > 9) return true;
+        value = value * 10 + digit;
     }
-    const bool negative = text.front() == '-';
-    if (!negative && magnitude == MOST_NEGATIVE_MAGNITUDE) return false;
+    return at == end || !is_digit(*at);
+}
+
+bool scan_plain_integer(const char*& at, const char* end, std::int32_t& value) {
+    constexpr std::uint64_t MOST_NEGATIVE_MAGNITUDE = 2147483648ULL;
+    constexpr std::ptrdiff_t MOST_DIGITS = 10;
+    const char* next = at;
+    const bool negative = *next == '-';
+    if (negative || *next == '+') ++next;
+    const char* const digits_start = next;
+    std::uint64_t magnitude = 0;
+    if (!scan_digits(next, end, magnitude, MOST_DIGITS)) return false;
+    if (next == digits_start || !ends_plain_value(next, end)) return false;
+    if (magnitude > (negative ? MOST_NEGATIVE_MAGNITUDE : MOST_NEGATIVE_MAGNITUDE - 1)) return false;
     value = static_cast<std::int32_t>(negative ? -static_cast<std::int64_t>(magnitude)
                                                : static_cast<std::int64_t>(magnitude));
+    at = next;
     return true;
+}
+
+bool plain_integer_value(std::string_view text, std::int32_t& value) {
+    const char* at = text.data();
+    return !text.empty() && scan_plain_integer(at, text.data() + text.size(), value);
 }
 
 // Digits beyond the 32-bit range, and values in the form of a real, which
@@ -125,47 +148,58 @@ constexpr float EXACT_POWERS_OF_TEN[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f, 1e6
 constexpr int LARGEST_EXACT_POWER = 10;
 constexpr std::uint64_t EXACT_FLOAT_INTEGERS = 1ULL << 24;
 
-// The common short reals, such as 1.865 or -12.5E-2, converted without a
-// detour: when the digits make an integer below 2^24 and the power of ten
-// is at most 10 either way, both are exact floats and one single-precision
-// multiplication or division rounds the exact quotient once, to nearest.
-// False, converting nothing, for any other text.
+// The common short reals, such as 1.865 or -12.5E-2, converted in the pass
+// that recognises them, `at` then moved past them: when the digits make an
+// integer below 2^24 and the power of ten is at most 10 either way, both
+// are exact floats and one single-precision multiplication or division
+// rounds the exact quotient once, to nearest. False, moving and converting
+// nothing, for any other text (a comma or a slash after it included).
+// `at` is before `end`.
 static_assert(FLT_EVAL_METHOD == 0, "float operations must round to single precision");
-bool short_real_value(std::string_view text, float& value) {
-    std::size_t at = skip_sign(text, 0);
+bool scan_short_real(const char*& at, const char* end, float& value) {
+    const char* next = at;
+    const bool negative = *next == '-';
+    if (negative || *next == '+') ++next;
+    // Up to 19 digits, leading zeros included, cannot overflow 64 bits.
+    constexpr std::ptrdiff_t MOST_DIGITS = 19;
     std::uint64_t digits = 0;
-    int scale = 0;  // decimals after the point
-    bool any_digit = false;
-    for (; at < text.size() && is_digit(text[at]); ++at, any_digit = true) {
-        digits = digits * 10 + static_cast<std::uint64_t>(text[at] - '0');
-        if (digits >= EXACT_FLOAT_INTEGERS) return false;
+    const char* const integer_start = next;
+    if (!scan_digits(next, end, digits, MOST_DIGITS)) return false;
+    const std::ptrdiff_t integer_digits = next - integer_start;
+    bool any_digit = integer_digits != 0;
+    int power = 0;
+    if (next != end && *next == '.') {
+        const char* const fraction_start = ++next;
+        if (!scan_digits(next, end, digits, MOST_DIGITS - integer_digits)) return false;
+        power = -static_cast<int>(next - fraction_start);
+        any_digit = any_digit || next != fraction_start;
     }
-    if (at < text.size() && text[at] == '.') {
-        for (++at; at < text.size() && is_digit(text[at]); ++at, ++scale, any_digit = true) {
-            digits = digits * 10 + static_cast<std::uint64_t>(text[at] - '0');
-            if (digits >= EXACT_FLOAT_INTEGERS) return false;
-        }
-    }
+    if (digits >= EXACT_FLOAT_INTEGERS) return false;
     if (!any_digit) return false;
-    int exponent = 0;
-    if (at < text.size()) {
-        const char letter = text[at];
+    if (!ends_plain_value(next, end)) {
+        const char letter = *next++;
         if (letter != 'E' && letter != 'e' && letter != 'D' && letter != 'd') return false;
-        const bool exponent_negative = at + 1 < text.size() && text[at + 1] == '-';
-        const std::size_t exponent_start = skip_sign(text, at + 1);
-        const std::size_t exponent_end = skip_digits(text, exponent_start);
-        if (exponent_end == exponent_start || exponent_end != text.size() || exponent_end - exponent_start > 3) {
-            return false;
+        const bool exponent_negative = next != end && *next == '-';
+        if (next != end && (*next == '-' || *next == '+')) ++next;
+        const char* const exponent_start = next;
+        int exponent = 0;
+        for (; next != end && is_digit(*next) && next - exponent_start < 3; ++next) {
+            exponent = exponent * 10 + (*next - '0');
         }
-        for (at = exponent_start; at < exponent_end; ++at) exponent = exponent * 10 + (text[at] - '0');
-        if (exponent_negative) exponent = -exponent;
+        if (next == exponent_start || !ends_plain_value(next, end)) return false;
+        power += exponent_negative ? -exponent : exponent;
     }
-    const int power = exponent - scale;
     if (power < -LARGEST_EXACT_POWER || power > LARGEST_EXACT_POWER) return false;
     const float whole = static_cast<float>(digits);
     value = power >= 0 ? whole * EXACT_POWERS_OF_TEN[power] : whole / EXACT_POWERS_OF_TEN[-power];
-    if (text.front() == '-') value = -value;
+    if (negative) value = -value;
+    at = next;
     return true;
+}
+
+bool short_real_value(std::string_view text, float& value) {
+    const char* at = text.data();
+    return !text.empty() && scan_short_real(at, text.data() + text.size(), value);
 }
 
 // No model value can mean infinity: a real that rounds beyond the largest
@@ -246,15 +280,29 @@ public:
     // nothing, for any value the general steps must look at: a repeat count,
     // a quoted text, a form other than the short ones, a value out of range.
     bool take_plain_number(const ReadTarget& target) {
-        if (target.kind() == ReadTarget::Kind::Text) return false;
-        std::size_t end = at_;
-        while (end < line_.size() && !ends_unquoted_value(line_[end])) ++end;
-        const std::string_view token = line_.substr(at_, end - at_);
-        const bool converted = target.kind() == ReadTarget::Kind::Integer
-                                   ? plain_integer_value(token, target.integer())
-                                   : short_real_value(token, target.real());
-        if (converted) at_ = end;
-        return converted;
+        std::size_t token_end = at_;
+        while (token_end < line_.size() && !ends_unquoted_value(line_[token_end])) ++token_end;
+        const char* at = line_.data() + at_;
+        if (at_ == token_end || !scan_plain_number(at, line_.data() + token_end, target)) return false;
+        at_ = static_cast<std::size_t>(at - line_.data());
+        return true;
+    }
+
+    // The common read, served from this line alone: every target an integer
+    // or a real, every value a short plain number, separated by blanks or
+    // tabs only. False when anything else comes first (a comma, a slash, a
+    // quote, a repeat count, a text target, a longer form, the line's end
+    // before the last target): the cursor has not moved, targets before that
+    // point have the values the general steps give them again, and the
+    // general steps take the read from the start of the line.
+    bool serve_plain_line(std::initializer_list<ReadTarget> targets) {
+        const char* at = line_.data();
+        const char* const end = at + line_.size();
+        for (const ReadTarget& target : targets) {
+            while (at != end && is_blank(*at)) ++at;
+            if (at == end || !scan_plain_number(at, end, target)) return false;
+        }
+        return true;
     }
 
     // Takes "r*" when it stands here and gives r, otherwise 0 and stays put.
@@ -296,6 +344,16 @@ public:
     }
 
 private:
+    // A value of the common forms for an integer or real target, converted
+    // and `at` moved past it; false, moving and converting nothing, otherwise.
+    bool scan_plain_number(const char*& at, const char* end, const ReadTarget& target) const {
+        if (target.kind() == ReadTarget::Kind::Integer) return scan_plain_integer(at, end, target.integer());
+        float value;
+        if (target.kind() != ReadTarget::Kind::Real || !scan_short_real(at, end, value)) return false;
+        target.real() = finite_or_conversion_error(value, unit_);
+        return true;
+    }
+
     int unit_;
     LineSource& source_;
     std::string_view line_;
@@ -324,6 +382,7 @@ ReadEnd serve_value(Cursor& cursor, std::int32_t count, TargetIterator& next, Ta
 ReadEnd read_values(int unit, std::initializer_list<ReadTarget> targets) {
     Cursor cursor(unit);
     if (!cursor.next_line()) return ReadEnd::EndOfFile;
+    if (cursor.serve_plain_line(targets)) return ReadEnd::Complete;
     TargetIterator next = targets.begin();
     // A comma right after a value separates; anywhere else it stands for a null value.
     bool after_value = false;

@@ -1,5 +1,6 @@
 #pragma once
-// One value poured into a record: a text, a 32-bit integer or a 32-bit real.
+// One value poured into a record: a text, a 32-bit integer, a 32-bit real,
+// or a field already formatted to the width of the field that takes it.
 
 #include <cstdint>
 #include <string_view>
@@ -8,18 +9,24 @@
 
 namespace sferonda {
 
+// The exact columns of a field formatted earlier, copied as they are.
+struct FormattedField {
+    std::string_view columns;
+};
+
 class Value {
 public:
-    enum class Kind { Text, Integer, Real };
+    enum class Kind { Text, Integer, Real, Formatted };
 
     Value(std::string_view text) : kind_(Kind::Text), text_(text) {}
     Value(const char* text) : kind_(Kind::Text), text_(text) {}
     Value(const Name& name) : kind_(Kind::Text), text_(as_view(name)) {}
     Value(std::int32_t integer) : kind_(Kind::Integer), integer_(integer) {}
     Value(float real) : kind_(Kind::Real), real_(real) {}
+    Value(FormattedField field) : kind_(Kind::Formatted), text_(field.columns) {}
 
     Kind kind() const { return kind_; }
-    std::string_view text() const { return text_; }
+    std::string_view text() const { return text_; }  // of a text or a formatted field
     std::int32_t integer() const { return integer_; }
     float real() const { return real_; }
 

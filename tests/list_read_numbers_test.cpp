@@ -42,6 +42,9 @@ TEST(ShortReals, GiveTheNearestFloatOnBothSidesOfTheDirectConversion) {
         {"2.5D3", 2500.0f},
         {"+7.25d-1", 0.725f},
         {"1e007", 1e7f},
+        {"1677721.7", 1677721.7f},           // 16777217 digits: general; one rounding gives ...75
+        {"18446744073709551617", 18446744073709551617.0f},  // 20 digits, beyond 64 bits
+        {"00000000000000000001.5", 1.5f},    // 21 digits, leading zeros among them
     };
     for (const EdgeCase& edge : cases) {
         SCOPED_TRACE(edge.text);
@@ -74,6 +77,47 @@ TEST(ShortReals, NumbersRunIntoOtherCharactersTakeTheGeneralSteps) {
     EXPECT_EQ(c, 4.0f);
     EXPECT_EQ(d, 5.0f);
     EXPECT_EQ(e, -1.0f);  // the slash ended the read
+}
+
+// A line is first tried as plain numbers separated by blanks and tabs only;
+// whatever else turns up part way, the general steps read the line again
+// from its start, and the values come out as if they alone had read it.
+struct HandOverCase {
+    const char* text;
+    std::int32_t index;
+    float x, y, z;
+    std::int32_t next_line_index;  // the following read's value: the read ended where it should
+};
+
+TEST(PlainLines, AnythingElsePartWayGivesTheSameValuesAsTheGeneralSteps) {
+    constexpr float KEPT = -7.0f;
+    const HandOverCase cases[] = {
+        {"3 1.5 -2.25 0.125\n9\n", 3, 1.5f, -2.25f, 0.125f, 9},
+        {"3\t1.5  -2.25 0.125  trailing words\n9\n", 3, 1.5f, -2.25f, 0.125f, 9},
+        {"3 1.5 -2.25 0.125\r\n9\n", 3, 1.5f, -2.25f, 0.125f, 9},
+        {"3 1.5,-2.25 0.125\n9\n", 3, 1.5f, -2.25f, 0.125f, 9},      // a comma after a value
+        {"3 1.5 ,, 0.125\n9\n", 3, 1.5f, KEPT, 0.125f, 9},           // a null value
+        {"3 1.5 -2.25 /\n9\n", 3, 1.5f, -2.25f, KEPT, 9},            // a slash ends the read
+        {"3 2*1.5 0.125\n9\n", 3, 1.5f, 1.5f, 0.125f, 9},            // a repeat count
+        {"3 1.5\n-2.25\n0.125 8\n9\n", 3, 1.5f, -2.25f, 0.125f, 9}, // over three lines
+        {"3 1.5 -2.25 1.0000000001\n9\n", 3, 1.5f, -2.25f, 1.0f, 9}, // a long form
+        {"3 1.5 -2.25 1.5e-20\n9\n", 3, 1.5f, -2.25f, 1.5e-20f, 9},
+        {"3.9 1.5 -2.25 0.125\n9\n", 3, 1.5f, -2.25f, 0.125f, 9},    // an integer in real form
+        {"3 1 -2 2147483647\n9\n", 3, 1.0f, -2.0f, 2147483647.0f, 9},
+    };
+    for (const HandOverCase& line : cases) {
+        SCOPED_TRACE(line.text);
+        attach_input_text(UNIT, line.text, "numbers.dat");
+        std::int32_t index = -1, next_line_index = -1;
+        float x = KEPT, y = KEPT, z = KEPT;
+        read_list_or_fail(UNIT, {index, x, y, z});
+        read_list_or_fail(UNIT, {next_line_index});
+        EXPECT_EQ(index, line.index);
+        EXPECT_EQ(x, line.x);
+        EXPECT_EQ(y, line.y);
+        EXPECT_EQ(z, line.z);
+        EXPECT_EQ(next_line_index, line.next_line_index);
+    }
 }
 
 }  // namespace

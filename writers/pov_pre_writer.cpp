@@ -7,6 +7,7 @@
 #include "records/layout.hpp"
 #include "records/record_write.hpp"
 #include "records/units.hpp"
+#include "writers/centre_fields.hpp"
 #include "writers/color_table.hpp"
 #include "writers/model_checks.hpp"
 
@@ -26,17 +27,17 @@ constexpr std::array<ColorText, POV_COLOR_COUNT + 1> pov_pre_colors = {
 
 std::string_view texture_of(std::int32_t color) { return color_text(pov_pre_colors, color); }
 
-void write_spheres(int unit, const BeadModel& model) {
+void write_spheres(int unit, const BeadModel& model, const CentreFields& centres) {
     // 1-10 "sphere { <"  11-23 E13.5 x  24 ","  25-37 E13.5 y  38 ","  39-51 E13.5 z
     // 52-53 ">,"  54-66 E13.5 radius  67 blank  68-217 A150 texture  218-219 " }"
     static const Layout sphere("'sphere { <',E13.5,',',E13.5,',',E13.5,'>,',E13.5,' ',A150,' }'");
     for (std::int32_t i = 1; i <= model.bead_count; ++i) {
-        write_formatted(unit, sphere, {model.bead_x[i], model.bead_y[i], model.bead_z[i], model.bead_radius[i],
+        write_formatted(unit, sphere, {centres.x(i), centres.y(i), centres.z(i), model.bead_radius[i],
                                        texture_of(model.bead_color[i])});
     }
 }
 
-void write_cylinders(int unit, const BeadModel& model) {
+void write_cylinders(int unit, const BeadModel& model, const CentreFields& centres) {
     // 1-12 "cylinder { <"  13-53 E13.5 x "," E13.5 y "," E13.5 z of the first bead
     // 54-55 ">,"  56 "<"  57-97 the same for the second bead  98-99 ">,"
     // 100-112 E13.5 radius  113 blank  114-263 A150 texture  264-265 " }"
@@ -52,7 +53,8 @@ void write_cylinders(int unit, const BeadModel& model) {
             write_omitted_connector(unit, j);
             continue;
         }
-        write_formatted(unit, cylinder, {ax, ay, az, bx, by, bz, model.connector_radius[j],
+        write_formatted(unit, cylinder, {centres.x(a), centres.y(a), centres.z(a), centres.x(b), centres.y(b),
+                                         centres.z(b), model.connector_radius[j],
                                          texture_of(model.connector_color[j])});
     }
 }
@@ -67,8 +69,9 @@ bool MODPOVPRE(const BeadModel& model, int output_unit, const Name& output_file_
 
     write_text_record(output_unit, "#include \"colors.inc\"");
     write_text_record(output_unit, "#include \"header.inc\"");
-    write_spheres(output_unit, model);
-    write_cylinders(output_unit, model);
+    const CentreFields centres(model.bead_count, model.bead_x, model.bead_y, model.bead_z);
+    write_spheres(output_unit, model, centres);
+    write_cylinders(output_unit, model, centres);
     close_unit(output_unit);
     return true;
 }

@@ -10,6 +10,7 @@
 #include "records/layout.hpp"
 #include "records/record_write.hpp"
 #include "records/units.hpp"
+#include "writers/centre_fields.hpp"
 #include "writers/color_table.hpp"
 #include "writers/model_checks.hpp"
 #include "writers/vrml_colors.hpp"
@@ -98,7 +99,8 @@ bool connectors_placeable(const BeadModel& model, const VrmlFrame& frame) {
     return true;
 }
 
-void write_bead(int unit, const BeadModel& model, const VrmlFrame& frame, std::int32_t i) {
+void write_bead(int unit, const BeadModel& model, const VrmlFrame& frame, const CentreFields& centres,
+                std::int32_t i) {
     // line 2: 1-14 "  translation "  15-27 E13.5 x  28 blank  29-41 E13.5 y  42 blank  43-55 E13.5 z
     // line 5: 1-31 "      geometry Sphere { radius "  32-44 E13.5 radius  45-46 " }"
     // line 6: 1-47 "      appearance Appearance { material Material"  48-197 A150 material
@@ -115,11 +117,12 @@ void write_bead(int unit, const BeadModel& model, const VrmlFrame& frame, std::i
         "'  ]'/"
         "'}'");
     write_formatted(unit, bead,
-                    {frame.framed_x[i], frame.framed_y[i], frame.framed_z[i], frame.framed_radius[i],
+                    {centres.x(i), centres.y(i), centres.z(i), frame.framed_radius[i],
                      vrml_color(model.bead_color[i])});
 }
 
-void write_connector(int unit, const BeadModel& model, const VrmlFrame& frame, std::int32_t k) {
+void write_connector(int unit, const BeadModel& model, const VrmlFrame& frame, const CentreFields& centres,
+                     std::int32_t k) {
     // line 2: 1-13 "  translation"  14-26 E13.5 x  27 blank  28-40 E13.5 y  41 blank  42-54 E13.5 z
     //         of the first bead
     // line 5: 1-14 "      rotation"  15-27 E13.5 axis x  28 blank  29-41 E13.5 axis y  42 blank
@@ -153,7 +156,7 @@ void write_connector(int unit, const BeadModel& model, const VrmlFrame& frame, s
     const std::int32_t first = model.connector_first[k];
     const ConnectorPlacement placement = place_connector(frame, first, model.connector_second[k]);
     write_formatted(unit, connector,
-                    {frame.framed_x[first], frame.framed_y[first], frame.framed_z[first],
+                    {centres.x(first), centres.y(first), centres.z(first),
                      placement.axis_x, placement.axis_y, placement.axis_z, placement.angle,
                      placement.length * 0.5f, frame.framed_connector_radius[k], placement.length,
                      vrml_color(model.connector_color[k])});
@@ -174,8 +177,11 @@ bool MODVRML(const BeadModel& model, int output_unit, const Name& output_file_na
     }
 
     write_text_record(output_unit, "#VRML V2.0 utf8");
-    for (std::int32_t i = 1; i <= model.bead_count; ++i) write_bead(output_unit, model, frame, i);
-    for (std::int32_t k = 1; k <= model.connector_count; ++k) write_connector(output_unit, model, frame, k);
+    const CentreFields centres(model.bead_count, frame.framed_x, frame.framed_y, frame.framed_z);
+    for (std::int32_t i = 1; i <= model.bead_count; ++i) write_bead(output_unit, model, frame, centres, i);
+    for (std::int32_t k = 1; k <= model.connector_count; ++k) {
+        write_connector(output_unit, model, frame, centres, k);
+    }
     close_unit(output_unit);
     return true;
 }
