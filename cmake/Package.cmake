@@ -23,8 +23,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 
-# Reproducible archives: cpack runs in a process of its own, which takes
-# the date of the build files from the configuration.
+# The same package from every build of a commit: cpack, a process of its
+# own, takes the times of the packaged files from the configuration's
+# SOURCE_DATE_EPOCH; the scripts set the modes that follow the umask.
 set(CPACK_SFERONDA_SOURCE_DATE_EPOCH ${SFERONDA_SOURCE_DATE_EPOCH})
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/PackageOptions.cmake)
 set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/PackageModes.cmake)
