@@ -90,13 +90,18 @@ T decimal_value(std::string_view text) {
 [[noreturn]] void conversion_error(int unit) { fatal_io_error(IoError::ConversionError, unit); }
 [[noreturn]] void syntax_error(int unit) { fatal_io_error(IoError::SyntaxError, unit); }
 
+// The scanners below are inlined where they serve a whole line: a call per
+// value costs as much as the digits of a short one.
+
 // Where a value of the common forms must end: at the end of the line or its
 // token, or before a blank or a tab.
-bool ends_plain_value(const char* at, const char* end) { return at == end || is_blank(*at); }
+[[gnu::always_inline]] inline bool ends_plain_value(const char* at, const char* end) {
+    return at == end || is_blank(*at);
+}
 
 // Appends the digits at `at` to `value`, at most `room` of them; false when
 // more digits follow.
-bool scan_digits(const char*& at, const char* end, std::uint64_t& value, std::ptrdiff_t room) {
+[[gnu::always_inline]] inline bool scan_digits(const char*& at, const char* end, std::uint64_t& value, std::ptrdiff_t room) {
     const char* const limit = end - at > room ? at + room : end;
     for (; at != limit; ++at) {
         const unsigned digit = static_cast<unsigned char>(*at) - unsigned{'0'};
@@ -110,8 +115,6 @@ bool scan_digits(const char*& at, const char* end, std::uint64_t& value, std::pt
 // the one pass that recognises it, `at` then moved past it. False, moving
 // and converting nothing, for anything else (a comma or a slash after the
 // digits included). `at` is before `end`.
-// Both scanners are inlined where they serve a whole line: a call per value
-// costs as much as the digits of a short one.
 [[gnu::always_inline]] inline bool scan_plain_integer(const char*& at, const char* end, std::int32_t& value) {
     constexpr std::uint64_t MOST_NEGATIVE_MAGNITUDE = 2147483648ULL;
     constexpr std::ptrdiff_t MOST_DIGITS = 10;
