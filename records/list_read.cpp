@@ -101,7 +101,8 @@ T decimal_value(std::string_view text) {
 
 // Appends the digits at `at` to `value`, at most `room` of them; false when
 // more digits follow.
-[[gnu::always_inline]] inline bool scan_digits(const char*& at, const char* end, std::uint64_t& value, std::ptrdiff_t room) {
+[[gnu::always_inline]] inline bool scan_digits(const char*& at, const char* end, std::uint64_t& value,
+                                               std::ptrdiff_t room) {
     const char* const limit = end - at > room ? at + room : end;
     for (; at != limit; ++at) {
         const unsigned digit = static_cast<unsigned char>(*at) - unsigned{'0'};
