@@ -15,7 +15,7 @@ LineSource::LineSource(std::string text, int unit)
     : fd_(-1), unit_(unit), from_memory_(true), at_end_(true),
       buffer_(text.begin(), text.end()), end_(buffer_.size()) {}
 
-bool LineSource::next_line(std::string_view& line) {
+bool LineSource::next_line_across_blocks(std::string_view& line) {
     long_line_.clear();
     for (;;) {
         if (take_buffered_line(line)) return true;

@@ -2,6 +2,7 @@
 // Lines of an input file, read through a block buffer, or of a text held
 // in memory. The free-form reader asks for one line at a time.
 
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,12 +22,22 @@ public:
     // The next line without its line feed; a carriage return before the line
     // feed is left in place. False at the end of the source. The view stays
     // valid until the next call.
-    bool next_line(std::string_view& line);
+    bool next_line(std::string_view& line) {
+        // The common case, a whole line in the buffer, without a call.
+        const char* start = buffer_.data() + begin_;
+        const void* found = begin_ == end_ ? nullptr : std::memchr(start, '\n', end_ - begin_);
+        if (found == nullptr) return next_line_across_blocks(line);
+        const std::size_t length = static_cast<std::size_t>(static_cast<const char*>(found) - start);
+        line = std::string_view(start, length);
+        begin_ += length + 1;
+        return true;
+    }
 
     // Back to the first line.
     void rewind();
 
 private:
+    bool next_line_across_blocks(std::string_view& line);
     void refill();
     bool take_buffered_line(std::string_view& line);
 

@@ -90,17 +90,19 @@ T decimal_value(std::string_view text) {
 [[noreturn]] void conversion_error(int unit) { fatal_io_error(IoError::ConversionError, unit); }
 [[noreturn]] void syntax_error(int unit) { fatal_io_error(IoError::SyntaxError, unit); }
 
+// The scanners below are inlined where they serve a whole line: a call per
+// value costs as much as the digits of a short one.
+
 // Where a value of the common forms must end: at the end of the line or its
 // token, or before a blank or a tab.
-bool ends_plain_value(const char* at, const char* end) { return at == end || is_blank(*at); }
+[[gnu::always_inline]] inline bool ends_plain_value(const char* at, const char* end) {
+    return at == end || is_blank(*at);
+}
 
-// Sign and digits within the 32-bit range, the common form, converted in
-// the one pass that recognises it, `at` then moved past it. False, moving
-// and converting nothing, for anything else (a comma or a slash after the
-// digits included). `at` is before `end`.
 // Appends the digits at `at` to `value`, at most `room` of them; false when
 // more digits follow.
-bool scan_digits(const char*& at, const char* end, std::uint64_t& value, std::ptrdiff_t room) {
+[[gnu::always_inline]] inline bool scan_digits(const char*& at, const char* end, std::uint64_t& value,
+                                               std::ptrdiff_t room) {
     const char* const limit = end - at > room ? at + room : end;
     for (; at != limit; ++at) {
         const unsigned digit = static_cast<unsigned char>(*at) - unsigned{'0'};
@@ -110,7 +112,11 @@ bool scan_digits(const char*& at, const char* end, std::uint64_t& value, std::pt
     return at == end || !is_digit(*at);
 }
 
-bool scan_plain_integer(const char*& at, const char* end, std::int32_t& value) {
+// Sign and digits within the 32-bit range, the common form, converted in
+// the one pass that recognises it, `at` then moved past it. False, moving
+// and converting nothing, for anything else (a comma or a slash after the
+// digits included). `at` is before `end`.
+[[gnu::always_inline]] inline bool scan_plain_integer(const char*& at, const char* end, std::int32_t& value) {
     constexpr std::uint64_t MOST_NEGATIVE_MAGNITUDE = 2147483648ULL;
     constexpr std::ptrdiff_t MOST_DIGITS = 10;
     const char* next = at;
@@ -156,7 +162,7 @@ constexpr std::uint64_t EXACT_FLOAT_INTEGERS = 1ULL << 24;
 // nothing, for any other text (a comma or a slash after it included).
 // `at` is before `end`.
 static_assert(FLT_EVAL_METHOD == 0, "float operations must round to single precision");
-bool scan_short_real(const char*& at, const char* end, float& value) {
+[[gnu::always_inline]] inline bool scan_short_real(const char*& at, const char* end, float& value) {
     const char* next = at;
     const bool negative = *next == '-';
     if (negative || *next == '+') ++next;

@@ -36,7 +36,8 @@ inline std::string right_aligned(int width, const std::string& text) {
 inline std::string fixed_field(int width, int decimals, float value) {
     if (!std::isfinite(value)) return non_finite_field(width, value);
     std::array<char, 160> text{};
-    const auto result = std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed, decimals);
+    const auto result =
+        std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed, decimals);
     std::string digits(text.data(), result.ptr);
     const bool negative = digits[0] == '-';
     if (negative) digits = digits.substr(1);

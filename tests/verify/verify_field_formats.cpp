@@ -1,8 +1,9 @@
 // Compares the program's real fields with fields built from std::to_chars
 // over a range of 32-bit patterns, each read as a float: every pattern when
-// run without a range. Prints the first differences, the count and the time.
+// run without a range. Prints the first differences, progress every 2^26
+// patterns, and the count and the time at the end.
 //
-//   verify_field_formats <kind E13.5|F8.3|F9.3> [first pattern] [last pattern]
+//   verify_field_formats <kind E13.5|F8.3|F9.3|all> [first pattern] [last pattern]
 
 #include <chrono>
 #include <cstdint>
@@ -10,6 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "records/field_format.hpp"
 #include "tests/verify/reference_fields.hpp"
@@ -22,12 +24,39 @@ struct FieldKind {
     int precision;
 };
 
-bool parse_kind(const std::string& text, FieldKind& kind) {
-    if (text == "E13.5") kind = {true, 13, 5};
-    else if (text == "F8.3") kind = {false, 8, 3};
-    else if (text == "F9.3") kind = {false, 9, 3};
-    else return false;
-    return true;
+struct NamedKind {
+    const char* name;
+    FieldKind kind;
+};
+
+constexpr NamedKind WRITER_KINDS[] = {{"E13.5", {true, 13, 5}}, {"F8.3", {false, 8, 3}}, {"F9.3", {false, 9, 3}}};
+
+std::vector<NamedKind> parse_kinds(const std::string& text) {
+    std::vector<NamedKind> kinds;
+    for (const NamedKind& named : WRITER_KINDS) {
+        if (text == "all" || text == named.name) kinds.push_back(named);
+    }
+    return kinds;
+}
+
+// True when the program's field for `value` is the reference's; prints the first differences.
+bool same_field(const NamedKind& named, float value, std::uint64_t bits, std::uint64_t& differences) {
+    const FieldKind& kind = named.kind;
+    char field[64];
+    std::string expected;
+    if (kind.exponent) {
+        sferonda::format_exponent_field(field, kind.width, kind.precision, value);
+        expected = sferonda::reference::exponent_field(kind.width, kind.precision, value);
+    } else {
+        sferonda::format_fixed_field(field, kind.width, kind.precision, value);
+        expected = sferonda::reference::fixed_field(kind.width, kind.precision, value);
+    }
+    if (expected.compare(0, std::string::npos, field, static_cast<std::size_t>(kind.width)) == 0) return true;
+    if (++differences <= 20) {
+        std::printf("%s 0x%08llx %.9g: [%.*s] expected [%s]\n", named.name, static_cast<unsigned long long>(bits),
+                    static_cast<double>(value), kind.width, field, expected.c_str());
+    }
+    return false;
 }
 
 float float_of(std::uint32_t bits) {
@@ -39,36 +68,28 @@ float float_of(std::uint32_t bits) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    FieldKind kind{};
-    if (argc < 2 || !parse_kind(argv[1], kind)) {
-        std::fprintf(stderr, "usage: verify_field_formats E13.5|F8.3|F9.3 [first] [last]\n");
+    const std::vector<NamedKind> kinds = argc < 2 ? std::vector<NamedKind>{} : parse_kinds(argv[1]);
+    if (kinds.empty()) {
+        std::fprintf(stderr, "usage: verify_field_formats E13.5|F8.3|F9.3|all [first] [last]\n");
         return 2;
     }
     const std::uint64_t first = argc > 2 ? std::strtoull(argv[2], nullptr, 0) : 0;
     const std::uint64_t last = argc > 3 ? std::strtoull(argv[3], nullptr, 0) : 0xFFFFFFFFULL;
     const auto start = std::chrono::steady_clock::now();
+    auto seconds = [&] { return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(); };
+    constexpr std::uint64_t PROGRESS_STEP = 1ULL << 26;
     std::uint64_t differences = 0;
-    char field[64];
     for (std::uint64_t bits = first; bits <= last; ++bits) {
         const float value = float_of(static_cast<std::uint32_t>(bits));
-        std::string expected;
-        if (kind.exponent) {
-            sferonda::format_exponent_field(field, kind.width, kind.precision, value);
-            expected = sferonda::reference::exponent_field(kind.width, kind.precision, value);
-        } else {
-            sferonda::format_fixed_field(field, kind.width, kind.precision, value);
-            expected = sferonda::reference::fixed_field(kind.width, kind.precision, value);
-        }
-        if (expected.compare(0, std::string::npos, field, static_cast<std::size_t>(kind.width)) != 0) {
-            if (++differences <= 20) {
-                std::printf("0x%08llx %.9g: [%.*s] expected [%s]\n", static_cast<unsigned long long>(bits),
-                            static_cast<double>(value), kind.width, field, expected.c_str());
-            }
+        for (const NamedKind& named : kinds) same_field(named, value, bits, differences);
+        if ((bits + 1) % PROGRESS_STEP == 0 && bits != last) {
+            std::printf("%s: through 0x%08llx, %llu differences, %.0f s\n", argv[1],
+                        static_cast<unsigned long long>(bits), static_cast<unsigned long long>(differences), seconds());
+            std::fflush(stdout);
         }
     }
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    std::printf("%s: patterns 0x%08llx to 0x%08llx, %llu differences, %.0f s\n", argv[1],
+    std::printf("%s: patterns 0x%08llx to 0x%08llx done, %llu differences, %.0f s\n", argv[1],
                 static_cast<unsigned long long>(first), static_cast<unsigned long long>(last),
-                static_cast<unsigned long long>(differences), seconds);
+                static_cast<unsigned long long>(differences), seconds());
     return differences == 0 ? 0 : 1;
 }
