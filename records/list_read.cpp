@@ -224,13 +224,13 @@ float real_value(std::string_view text, int unit) {
 
 // One value as found in the text: an unquoted token of the current line, or
 // a quoted text already gathered (its doubled quotes undone) into a name.
-struct Value {
+struct FoundValue {
     bool quoted = false;
     std::string_view token;
     Name text;  // filled whole by the quoted read, untouched otherwise
 };
 
-void assign(const ReadTarget& target, const Value& value, int unit) {
+void assign(const ReadTarget& target, const FoundValue& value, int unit) {
     switch (target.kind()) {
         case ReadTarget::Kind::Integer:
             if (value.quoted) conversion_error(unit);
@@ -373,7 +373,7 @@ using TargetIterator = std::initializer_list<ReadTarget>::iterator;
 // Takes the value at the cursor and gives it to `count` targets from `next`
 // on (fewer when the list runs out first).
 ReadEnd serve_value(Cursor& cursor, std::int32_t count, TargetIterator& next, TargetIterator end) {
-    Value value;
+    FoundValue value;
     if (is_quote(cursor.current())) {
         if (next->kind() != ReadTarget::Kind::Text) conversion_error(cursor.unit());
         if (!cursor.take_quoted(value.text)) return ReadEnd::EndOfFile;
