@@ -3,6 +3,7 @@
 #include "driver/dispatcher.hpp"
 #include "driver/pause.hpp"
 #include "records/list_read.hpp"
+#include "records/numbered_lines.hpp"
 #include "records/record_write.hpp"
 #include "records/units.hpp"
 
@@ -42,6 +43,10 @@ private:
     bool read_beads() {
         return read_indexed_lines(
             model_.bead_count,
+            [this](std::int32_t first) {
+                return read_numbered_lines(coordinates_unit_, first, model_.bead_count, model_.bead_x.data(),
+                                           model_.bead_y.data(), model_.bead_z.data(), model_.bead_radius.data());
+            },
             [this](std::int32_t i) {
                 return read_coordinates({index_, model_.bead_x[i], model_.bead_y[i], model_.bead_z[i],
                                          model_.bead_radius[i]});
@@ -62,6 +67,11 @@ private:
     bool read_connectors() {
         return read_indexed_lines(
             model_.connector_count,
+            [this](std::int32_t first) {
+                return read_numbered_lines(coordinates_unit_, first, model_.connector_count,
+                                           model_.connector_first.data(), model_.connector_second.data(),
+                                           model_.connector_radius.data());
+            },
             [this](std::int32_t j) {
                 return read_coordinates({index_, model_.connector_first[j], model_.connector_second[j],
                                          model_.connector_radius[j]});
@@ -73,6 +83,9 @@ private:
         return read_color_count(model_.bead_count, "*** ERROR in Sferonda: Numbers of beads") &&
                read_indexed_lines(
                    model_.bead_count,
+                   [this](std::int32_t first) {
+                       return read_numbered_lines(colors_unit_, first, model_.bead_count, model_.bead_color.data());
+                   },
                    [this](std::int32_t i) { return read_colors({index_, model_.bead_color[i]}); },
                    "ERROR in Sferonda when reading color of bead ", "Found line with bead index");
     }
@@ -82,6 +95,10 @@ private:
         return read_color_count(model_.connector_count, "*** ERROR in Sferonda: Numbers of connectors") &&
                read_indexed_lines(
                    model_.connector_count,
+                   [this](std::int32_t first) {
+                       return read_numbered_lines(colors_unit_, first, model_.connector_count,
+                                                  model_.connector_color.data());
+                   },
                    [this](std::int32_t j) { return read_colors({index_, model_.connector_color[j]}); },
                    "ERROR in Sferondawhen reading color of connector ", "Found line with connector index");
     }
@@ -107,12 +124,21 @@ private:
         return error_pause();
     }
 
-    // Reads lines 1..count, each starting with its running index; `read_line`
-    // reads one into the model and answers false when its file ended. A line
-    // whose index is not its number is reported with `where` and `found_text`.
-    template <class ReadLine>
-    bool read_indexed_lines(std::int32_t count, ReadLine read_line, const char* where, const char* found_text) {
+    // Reads lines 1..count, each starting with its running index: as many as
+    // it can at a time with `read_in_bulk` (which answers the first line it
+    // did not read), any other with `read_line`, which answers false when
+    // its file ended. A line whose index is not its number is reported with
+    // `where` and `found_text`.
+    template <class ReadInBulk, class ReadLine>
+    bool read_indexed_lines(std::int32_t count, ReadInBulk read_in_bulk, ReadLine read_line, const char* where,
+                            const char* found_text) {
         for (std::int32_t n = 1; n <= count; ++n) {
+            const std::int32_t not_read = read_in_bulk(n);
+            if (not_read > n) {
+                index_ = not_read - 1;
+                n = not_read;
+                if (n > count) break;
+            }
             if (!read_line(n)) return false;
             if (index_ != n) return index_error({where, n}, found_text);
         }

@@ -47,6 +47,19 @@ bool LineSource::take_buffered_line(std::string_view& line) {
     return true;
 }
 
+std::string_view LineSource::whole_lines() {
+    for (;;) {
+        const char* start = buffer_.data() + begin_;
+        const void* last = begin_ == end_ ? nullptr : ::memrchr(start, '\n', end_ - begin_);
+        if (last != nullptr) {
+            return std::string_view(start, static_cast<std::size_t>(static_cast<const char*>(last) - start) + 1);
+        }
+        const bool block_full = begin_ == 0 && end_ == buffer_.size();
+        if (at_end_ || block_full) return {};
+        refill();
+    }
+}
+
 void LineSource::refill() {
     if (begin_ == 0 && end_ == buffer_.size()) {
         // A line longer than the block: keep its head aside and read on.

@@ -33,6 +33,14 @@ public:
         return true;
     }
 
+    // The whole lines buffered from the read position on, each with its line
+    // feed, after reading on when none is buffered; empty at the end of the
+    // source, or when the next line has no line feed or outgrows the block
+    // (next_line serves those). Valid until the next call that reads.
+    std::string_view whole_lines();
+    // Passes over the first `count` bytes of whole_lines().
+    void skip(std::size_t count) { begin_ += count; }
+
     // Back to the first line.
     void rewind();
 

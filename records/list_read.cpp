@@ -1,6 +1,5 @@
 #include "records/list_read.hpp"
 
-#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -11,6 +10,7 @@
 
 #include "records/fatal_error.hpp"
 #include "records/line_source.hpp"
+#include "records/plain_numbers.hpp"
 #include "records/units.hpp"
 
 namespace sferonda {
@@ -20,8 +20,8 @@ namespace {
 // Longest text value accepted; the variable keeps only its first NAME_LENGTH characters.
 constexpr std::size_t MAX_TEXT_VALUE = 2049;
 
-bool is_blank(char c) { return c == ' ' || c == '\t'; }
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
+using plain_numbers::is_blank;
+using plain_numbers::is_digit;
 bool is_quote(char c) { return c == '\'' || c == '"'; }
 bool ends_unquoted_value(char c) { return is_blank(c) || c == ',' || c == '/'; }
 
@@ -90,49 +90,6 @@ T decimal_value(std::string_view text) {
 [[noreturn]] void conversion_error(int unit) { fatal_io_error(IoError::ConversionError, unit); }
 [[noreturn]] void syntax_error(int unit) { fatal_io_error(IoError::SyntaxError, unit); }
 
-// The scanners below are inlined where they serve a whole line: a call per
-// value costs as much as the digits of a short one.
-
-// Where a value of the common forms must end: at the end of the line or its
-// token, or before a blank or a tab.
-[[gnu::always_inline]] inline bool ends_plain_value(const char* at, const char* end) {
-    return at == end || is_blank(*at);
-}
-
-// Appends the digits at `at` to `value`, at most `room` of them; false when
-// more digits follow.
-[[gnu::always_inline]] inline bool scan_digits(const char*& at, const char* end, std::uint64_t& value,
-                                               std::ptrdiff_t room) {
-    const char* const limit = end - at > room ? at + room : end;
-    for (; at != limit; ++at) {
-        const unsigned digit = static_cast<unsigned char>(*at) - unsigned{'0'};
-        if (digit > 9) return true;
-        value = value * 10 + digit;
-    }
-    return at == end || !is_digit(*at);
-}
-
-// Sign and digits within the 32-bit range, the common form, converted in
-// the one pass that recognises it, `at` then moved past it. False, moving
-// and converting nothing, for anything else (a comma or a slash after the
-// digits included). `at` is before `end`.
-[[gnu::always_inline]] inline bool scan_plain_integer(const char*& at, const char* end, std::int32_t& value) {
-    constexpr std::uint64_t MOST_NEGATIVE_MAGNITUDE = 2147483648ULL;
-    constexpr std::ptrdiff_t MOST_DIGITS = 10;
-    const char* next = at;
-    const bool negative = *next == '-';
-    if (negative || *next == '+') ++next;
-    const char* const digits_start = next;
-    std::uint64_t magnitude = 0;
-    if (!scan_digits(next, end, magnitude, MOST_DIGITS)) return false;
-    if (next == digits_start || !ends_plain_value(next, end)) return false;
-    if (magnitude > (negative ? MOST_NEGATIVE_MAGNITUDE : MOST_NEGATIVE_MAGNITUDE - 1)) return false;
-    value = static_cast<std::int32_t>(negative ? -static_cast<std::int64_t>(magnitude)
-                                               : static_cast<std::int64_t>(magnitude));
-    at = next;
-    return true;
-}
-
 bool plain_integer_value(std::string_view text, std::int32_t& value) {
     const char* at = text.data();
     return !text.empty() && scan_plain_integer(at, text.data() + text.size(), value);
@@ -147,60 +104,6 @@ std::int32_t integer_value(std::string_view text, int unit) {
     double value = std::trunc(decimal_value<double>(text));
     if (!std::isfinite(value) || value < -2147483648.0 || value > 2147483647.0) conversion_error(unit);
     return static_cast<std::int32_t>(value);
-}
-
-// Powers of ten that a float holds exactly (5^10 < 2^24).
-constexpr float EXACT_POWERS_OF_TEN[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f, 1e6f, 1e7f, 1e8f, 1e9f, 1e10f};
-constexpr int LARGEST_EXACT_POWER = 10;
-constexpr std::uint64_t EXACT_FLOAT_INTEGERS = 1ULL << 24;
-
-// The common short reals, such as 1.865 or -12.5E-2, converted in the pass
-// that recognises them, `at` then moved past them: when the digits make an
-// integer below 2^24 and the power of ten is at most 10 either way, both
-// are exact floats and one single-precision multiplication or division
-// rounds the exact quotient once, to nearest. False, moving and converting
-// nothing, for any other text (a comma or a slash after it included).
-// `at` is before `end`.
-static_assert(FLT_EVAL_METHOD == 0, "float operations must round to single precision");
-[[gnu::always_inline]] inline bool scan_short_real(const char*& at, const char* end, float& value) {
-    const char* next = at;
-    const bool negative = *next == '-';
-    if (negative || *next == '+') ++next;
-    // Up to 19 digits, leading zeros included, cannot overflow 64 bits.
-    constexpr std::ptrdiff_t MOST_DIGITS = 19;
-    std::uint64_t digits = 0;
-    const char* const integer_start = next;
-    if (!scan_digits(next, end, digits, MOST_DIGITS)) return false;
-    const std::ptrdiff_t integer_digits = next - integer_start;
-    bool any_digit = integer_digits != 0;
-    int power = 0;
-    if (next != end && *next == '.') {
-        const char* const fraction_start = ++next;
-        if (!scan_digits(next, end, digits, MOST_DIGITS - integer_digits)) return false;
-        power = -static_cast<int>(next - fraction_start);
-        any_digit = any_digit || next != fraction_start;
-    }
-    if (digits >= EXACT_FLOAT_INTEGERS) return false;
-    if (!any_digit) return false;
-    if (!ends_plain_value(next, end)) {
-        const char letter = *next++;
-        if (letter != 'E' && letter != 'e' && letter != 'D' && letter != 'd') return false;
-        const bool exponent_negative = next != end && *next == '-';
-        if (next != end && (*next == '-' || *next == '+')) ++next;
-        const char* const exponent_start = next;
-        int exponent = 0;
-        for (; next != end && is_digit(*next) && next - exponent_start < 3; ++next) {
-            exponent = exponent * 10 + (*next - '0');
-        }
-        if (next == exponent_start || !ends_plain_value(next, end)) return false;
-        power += exponent_negative ? -exponent : exponent;
-    }
-    if (power < -LARGEST_EXACT_POWER || power > LARGEST_EXACT_POWER) return false;
-    const float whole = static_cast<float>(digits);
-    value = power >= 0 ? whole * EXACT_POWERS_OF_TEN[power] : whole / EXACT_POWERS_OF_TEN[-power];
-    if (negative) value = -value;
-    at = next;
-    return true;
 }
 
 bool short_real_value(std::string_view text, float& value) {

@@ -1,0 +1,204 @@
+#pragma once
+// The bulk read of a model file's numbered lines: line n holding its number
+// n, then one value for each column, all in the common number forms
+// separated by blanks or tabs. Such lines are read straight from the input
+// buffer, a block of lines at a time, with what the free-form read would
+// give them; the rest of a line after its last value is passed over, as the
+// free-form read does. Any other line stops the bulk read before it, for the
+// free-form read to take from its start: it then finds the same values up
+// to the point where the line parted from the common form.
+
+#include <cstdint>
+#include <cstring>
+#include <string_view>
+
+#include "records/plain_numbers.hpp"
+#include "records/units.hpp"
+
+namespace sferonda {
+
+namespace numbered_lines {
+
+using plain_numbers::is_blank;
+
+// The scanners below read text of whole lines: every line ends with a line
+// feed before the end of the text, so a run of digits, blanks or anything
+// but a line feed stops there without a bound to test.
+
+// Appends the digits from `at` on to `value` and answers where they end;
+// more than 19 digits may wrap `value`, and the callers refuse them.
+[[gnu::always_inline]] inline const char* append_digits(const char* at, std::uint64_t& value) {
+    for (unsigned digit; (digit = static_cast<unsigned char>(*at) - unsigned{'0'}) <= 9; ++at) {
+        value = value * 10 + digit;
+    }
+    return at;
+}
+
+// A value ends before a blank, a tab or the line end (a line feed, or a
+// carriage return right before one, which the free-form read drops).
+[[gnu::always_inline]] inline bool ends_value(const char* at) {
+    return is_blank(*at) || *at == '\n' || (*at == '\r' && at[1] == '\n');
+}
+
+[[gnu::always_inline]] inline const char* after_blanks(const char* at) {
+    while (is_blank(*at)) ++at;
+    return at;
+}
+
+// Blanks, then a sign and at most 10 digits within the 32-bit range.
+[[gnu::always_inline]] inline bool scan_value(const char*& at, std::int32_t& value) {
+    constexpr std::uint64_t MOST_NEGATIVE_MAGNITUDE = 2147483648ULL;
+    const char* next = after_blanks(at);
+    const bool negative = *next == '-';
+    if (negative || *next == '+') ++next;
+    const char* const digits_start = next;
+    std::uint64_t magnitude = 0;
+    next = append_digits(next, magnitude);
+    const std::ptrdiff_t digits = next - digits_start;
+    if (digits == 0 || digits > 10 || !ends_value(next)) return false;
+    if (magnitude > (negative ? MOST_NEGATIVE_MAGNITUDE : MOST_NEGATIVE_MAGNITUDE - 1)) return false;
+    value = static_cast<std::int32_t>(negative ? -static_cast<std::int64_t>(magnitude)
+                                               : static_cast<std::int64_t>(magnitude));
+    at = next;
+    return true;
+}
+
+// An exponent letter (E, e, D or d), a sign and one to three digits, added to `power`.
+[[gnu::always_inline]] inline bool scan_exponent(const char*& at, int& power) {
+    const char letter = *at;
+    if (letter != 'E' && letter != 'e' && letter != 'D' && letter != 'd') return false;
+    const char* next = at + 1;
+    const bool negative = *next == '-';
+    if (negative || *next == '+') ++next;
+    const char* const digits_start = next;
+    std::uint64_t exponent = 0;
+    next = append_digits(next, exponent);
+    if (next == digits_start || next - digits_start > 3 || !ends_value(next)) return false;
+    power += negative ? -static_cast<int>(exponent) : static_cast<int>(exponent);
+    at = next;
+    return true;
+}
+
+// Blanks, then a short real: a sign, digits with an optional point (at most
+// 19 digits in all, making an integer below 2^24, at least one), an optional
+// exponent, the power of ten at most 10 either way.
+[[gnu::always_inline]] inline bool scan_value(const char*& at, float& value) {
+    using namespace plain_numbers;
+    const char* next = after_blanks(at);
+    const bool negative = *next == '-';
+    if (negative || *next == '+') ++next;
+    const char* const integer_start = next;
+    std::uint64_t digits = 0;
+    next = append_digits(next, digits);
+    std::ptrdiff_t digit_count = next - integer_start;
+    int power = 0;
+    if (*next == '.') {
+        const char* const fraction_start = ++next;
+        next = append_digits(next, digits);
+        power = -static_cast<int>(next - fraction_start);
+        digit_count -= power;
+    }
+    if (digit_count == 0 || digit_count > 19 || digits >= EXACT_FLOAT_INTEGERS) return false;
+    if (!ends_value(next) && !scan_exponent(next, power)) return false;
+    if (power < -LARGEST_EXACT_POWER || power > LARGEST_EXACT_POWER) return false;
+    value = short_real(digits, power, negative);
+    at = next;
+    return true;
+}
+
+// The line number as the common form writes it (digits, no sign, no
+// leading zero), kept as text and counted up line by line, so that a line's
+// number is matched rather than converted. Numbers of at most 8 digits.
+class NumberText {
+public:
+    static constexpr std::int32_t LARGEST = 99999999;
+
+    explicit NumberText(std::int32_t number) {
+        for (std::int32_t rest = number; rest != 0; rest /= 10) ++length_;
+        for (int at = length_ - 1; at >= 0; --at, number /= 10) text_[at] = static_cast<char>('0' + number % 10);
+        refresh();
+    }
+
+    void count_up() {
+        int at = length_ - 1;
+        for (; at >= 0 && text_[at] == '9'; --at) text_[at] = '0';
+        if (at >= 0) {
+            ++text_[at];
+        } else {
+            text_[length_++] = '0';
+            text_[0] = '1';
+        }
+        refresh();
+    }
+
+    // True, `at` moved past it, when blanks and then the text stand at `at`,
+    // ending as a value ends.
+    [[gnu::always_inline]] bool match(const char*& at, const char* end) const {
+        const char* next = after_blanks(at);
+        if (end - next >= 8) {
+            std::uint64_t found;
+            std::memcpy(&found, next, sizeof found);
+            if ((found & mask_) != word_) return false;
+        } else if (end - next < length_ || std::memcmp(next, text_, static_cast<std::size_t>(length_)) != 0) {
+            return false;
+        }
+        next += length_;
+        if (!ends_value(next)) return false;
+        at = next;
+        return true;
+    }
+
+private:
+    void refresh() {
+        std::memcpy(&word_, text_, sizeof word_);
+        mask_ = length_ == 8 ? ~std::uint64_t{0} : (std::uint64_t{1} << (8 * length_)) - 1;
+    }
+
+    char text_[8] = {};
+    int length_ = 0;
+    std::uint64_t word_ = 0;  // the text's bytes as they lie in memory
+    std::uint64_t mask_ = 0;  // the bytes of the text in such a word
+};
+
+// Serves the line numbered `number` from `at`, moving `at` to the next line;
+// false when the line is not of the common form or holds another number.
+// The lines from `at` to `end` are whole, so every scan meets a line feed
+// before `end`.
+template <class... Value>
+[[gnu::always_inline]] inline bool serve_line(const char*& at, const char* end, const NumberText& number_text,
+                                              std::int32_t number, Value*... columns) {
+    const char* next = at;
+    if (!number_text.match(next, end)) return false;
+    if (!(scan_value(next, columns[number]) && ...)) return false;
+    if (*next != '\n') next = static_cast<const char*>(std::memchr(next, '\n', static_cast<std::size_t>(end - next)));
+    at = next + 1;
+    return true;
+}
+
+}  // namespace numbered_lines
+
+// Reads lines `first` to at most `last` of `unit`, line n's values going to
+// columns[n] (each column an array of std::int32_t or float indexed by the
+// line number). Answers the number of the first line not read.
+template <class... Value>
+std::int32_t read_numbered_lines(int unit, std::int32_t first, std::int32_t last, Value*... columns) {
+    if (first < 1 || last > numbered_lines::NumberText::LARGEST) return first;
+    LineSource& source = input_unit(unit);
+    std::int32_t number = first;
+    numbered_lines::NumberText number_text(number);
+    while (number <= last) {
+        const std::string_view lines = source.whole_lines();
+        if (lines.empty()) break;
+        const char* at = lines.data();
+        const char* const end = at + lines.size();
+        while (number <= last && at != end && numbered_lines::serve_line(at, end, number_text, number, columns...)) {
+            ++number;
+            number_text.count_up();
+        }
+        source.skip(static_cast<std::size_t>(at - lines.data()));
+        if (at != end && number <= last) break;
+    }
+    return number;
+}
+
+}  // namespace sferonda
