@@ -80,6 +80,15 @@ INSTANTIATE_TEST_SUITE_P(
                    " ERROR in Sferonda when reading coordinates of bead           3\n"
                    " Found line with bead index           4\n" +
                        std::string(PAUSE_LINE)},
+        ReaderCase{"bead number with a digit too many", "2\n12 0 0 0 1\n2 0 0 0 1\n0\n", "", "\n",
+                   " ERROR in Sferonda when reading coordinates of bead           1\n"
+                   " Found line with bead index          12\n" +
+                       std::string(PAUSE_LINE)},
+        ReaderCase{"a null bead number keeps the number of the line before", "2\n1 0 0 0 1\n,0 0 0 1\n0\n", "",
+                   "\n",
+                   " ERROR in Sferonda when reading coordinates of bead           2\n"
+                   " Found line with bead index           1\n" +
+                       std::string(PAUSE_LINE)},
         ReaderCase{"short bead line borrows from the next line", "3\n1 0 0 0\n2 1 1 1 1\n3 2 2 2 1\n0\n", "", "\n",
                    " ERROR in Sferonda when reading coordinates of bead           2\n"
                    " Found line with bead index           3\n" +
