@@ -8,6 +8,7 @@
 // free-form read to take from its start: it then finds the same values up
 // to the point where the line parted from the common form.
 
+#include <array>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
@@ -27,17 +28,31 @@ using plain_numbers::is_blank;
 
 // Appends the digits from `at` on to `value` and answers where they end;
 // more than 19 digits may wrap `value`, and the callers refuse them.
+// Unrolled, so that a digit costs no step of the pointer: the runs of a
+// model file are short.
 [[gnu::always_inline]] inline const char* append_digits(const char* at, std::uint64_t& value) {
-    for (unsigned digit; (digit = static_cast<unsigned char>(*at) - unsigned{'0'}) <= 9; ++at) {
-        value = value * 10 + digit;
+    for (;; at += 4) {
+        for (int k = 0; k < 4; ++k) {
+            const unsigned digit = static_cast<unsigned char>(at[k]) - unsigned{'0'};
+            if (digit > 9) return at + k;
+            value = value * 10 + digit;
+        }
     }
-    return at;
 }
 
 // A value ends before a blank, a tab or the line end (a line feed, or a
 // carriage return right before one, which the free-form read drops).
+enum ValueEnd : std::uint8_t { NOT_AN_END, AN_END, AN_END_BEFORE_A_LINE_FEED };
+constexpr auto VALUE_ENDS = [] {
+    std::array<ValueEnd, 256> ends{};
+    ends[' '] = ends['\t'] = ends['\n'] = AN_END;
+    ends['\r'] = AN_END_BEFORE_A_LINE_FEED;
+    return ends;
+}();
+
 [[gnu::always_inline]] inline bool ends_value(const char* at) {
-    return is_blank(*at) || *at == '\n' || (*at == '\r' && at[1] == '\n');
+    const ValueEnd end = VALUE_ENDS[static_cast<unsigned char>(*at)];
+    return end == AN_END || (end == AN_END_BEFORE_A_LINE_FEED && at[1] == '\n');
 }
 
 [[gnu::always_inline]] inline const char* after_blanks(const char* at) {
@@ -113,35 +128,26 @@ class NumberText {
 public:
     static constexpr std::int32_t LARGEST = 99999999;
 
-    explicit NumberText(std::int32_t number) {
-        for (std::int32_t rest = number; rest != 0; rest /= 10) ++length_;
-        for (int at = length_ - 1; at >= 0; --at, number /= 10) text_[at] = static_cast<char>('0' + number % 10);
-        refresh();
-    }
+    explicit NumberText(std::int32_t number) { spell(number); }
 
+    // The next number, counted up in the text: a 9 turns to 0 and carries.
     void count_up() {
-        int at = length_ - 1;
-        for (; at >= 0 && text_[at] == '9'; --at) text_[at] = '0';
-        if (at >= 0) {
-            ++text_[at];
-        } else {
-            text_[length_++] = '0';
-            text_[0] = '1';
+        ++number_;
+        for (int shift = last_digit_shift_; shift >= 0; shift -= 8) {
+            if ((word_ >> shift & 0xFF) != '9') {
+                word_ += std::uint64_t{1} << shift;
+                return;
+            }
+            word_ -= std::uint64_t{9} << shift;
         }
-        refresh();
+        spell(number_);  // all nines: one digit more
     }
 
     // True, `at` moved past it, when blanks and then the text stand at `at`,
     // ending as a value ends.
     [[gnu::always_inline]] bool match(const char*& at, const char* end) const {
         const char* next = after_blanks(at);
-        if (end - next >= 8) {
-            std::uint64_t found;
-            std::memcpy(&found, next, sizeof found);
-            if ((found & mask_) != word_) return false;
-        } else if (end - next < length_ || std::memcmp(next, text_, static_cast<std::size_t>(length_)) != 0) {
-            return false;
-        }
+        if ((bytes_at(next, end) & mask_) != word_) return false;
         next += length_;
         if (!ends_value(next)) return false;
         at = next;
@@ -149,13 +155,32 @@ public:
     }
 
 private:
-    void refresh() {
-        std::memcpy(&word_, text_, sizeof word_);
-        mask_ = length_ == 8 ? ~std::uint64_t{0} : (std::uint64_t{1} << (8 * length_)) - 1;
+    // The eight bytes from `at` on as they lie in memory, zeros for those at
+    // or after `end`.
+    [[gnu::always_inline]] static std::uint64_t bytes_at(const char* at, const char* end) {
+        std::uint64_t bytes = 0;
+        if (end - at >= 8) {
+            std::memcpy(&bytes, at, sizeof bytes);
+        } else {
+            for (int k = 0; at + k != end; ++k) bytes |= std::uint64_t{static_cast<unsigned char>(at[k])} << (8 * k);
+        }
+        return bytes;
     }
 
-    char text_[8] = {};
+    void spell(std::int32_t number) {
+        number_ = number;
+        char text[8] = {};
+        length_ = 0;
+        for (std::int32_t rest = number; rest != 0; rest /= 10) ++length_;
+        for (int at = length_ - 1; at >= 0; --at, number /= 10) text[at] = static_cast<char>('0' + number % 10);
+        std::memcpy(&word_, text, sizeof word_);
+        mask_ = length_ == 8 ? ~std::uint64_t{0} : (std::uint64_t{1} << (8 * length_)) - 1;
+        last_digit_shift_ = 8 * (length_ - 1);
+    }
+
+    std::int32_t number_ = 0;
     int length_ = 0;
+    int last_digit_shift_ = 0;
     std::uint64_t word_ = 0;  // the text's bytes as they lie in memory
     std::uint64_t mask_ = 0;  // the bytes of the text in such a word
 };
