@@ -60,8 +60,83 @@ constexpr auto VALUE_ENDS = [] {
     return at;
 }
 
+// Short numbers eight bytes at a time. The bytes are taken as they lie in
+// memory, the first in the lowest byte, each less '0' (by XOR, so that the
+// digits become 0 to 9 and every other character a byte above 9).
+namespace eight_bytes {
+
+constexpr std::uint64_t ZEROS = 0x3030303030303030ULL;
+constexpr std::uint64_t TOP_BITS = 0x8080808080808080ULL;
+constexpr std::uint64_t ABOVE_NINE = 0x7676767676767676ULL;  // lifts 10 to 0x80
+constexpr std::uint64_t POINT = '.' ^ '0';
+
+[[gnu::always_inline]] inline std::uint64_t values_at(const char* at) {
+    std::uint64_t word;
+    std::memcpy(&word, at, sizeof word);
+    return word ^ ZEROS;
+}
+
+// The top bit of every byte that is not a digit: set in the byte itself, or
+// in it plus 0x76 when it is 10 or more. A carry out of a byte only reaches
+// later bytes, so the lowest bit set marks the first byte not a digit.
+[[gnu::always_inline]] inline std::uint64_t non_digits(std::uint64_t values) {
+    return (values | (values + ABOVE_NINE)) & TOP_BITS;
+}
+
+// The number the digits in the first bytes of `values` make, the bytes
+// after them zero, as if those were digits 0: joined pairwise into 2-, 4-
+// and 8-digit numbers, the first byte the most significant digit.
+[[gnu::always_inline]] inline std::uint64_t eight_digit_number(std::uint64_t values) {
+    values = (values * 10 + (values >> 8)) & 0x00FF00FF00FF00FFULL;
+    values = (values * 100 + (values >> 16)) & 0x0000FFFF0000FFFFULL;
+    return (values * 10000 + (values >> 32)) & 0xFFFFFFFFULL;
+}
+
+// 10^(8 - k) at the index 8k + 7 of the top bit of byte k, k from 0 to 7.
+constexpr auto TEN_TO_EIGHT_LESS_BYTES = [] {
+    std::array<double, 64> powers{};
+    double power = 1e8;
+    for (int byte = 0; byte < 8; ++byte, power /= 10) powers[8 * byte + 7] = power;
+    return powers;
+}();
+
+// Digits with at most one point, at least one digit, ending within the
+// eight bytes at `at`: their value, rounded once, and where they end; false
+// when they run on or hold no digit. At most seven digits make an integer
+// below 2^24 over at most 10^7, both exact floats; their quotient is found
+// as the eight digits (zeros after the last) over 10^(8 - digits before the
+// point), exact doubles, and rounded to double and then to float, which
+// rounds as once for a quotient of two floats (53 >= 2 * 24 + 2).
+[[gnu::always_inline]] inline bool real(const char* at, float& magnitude, const char*& end) {
+    const std::uint64_t values = values_at(at);
+    const std::uint64_t others = non_digits(values);
+    if (others == 0) return false;
+    const std::uint64_t first = others & (0 - others);  // top bit of the first byte not a digit
+    const int first_index = __builtin_ctzll(first);
+    const std::uint64_t before_first = (first >> 7) - 1;
+    std::uint64_t digits;
+    if ((values >> (first_index - 7) & 0xFF) == POINT) {
+        const std::uint64_t rest = others & (others - 1);
+        if (rest == 0) return false;
+        const std::uint64_t second = rest & (0 - rest);  // top bit of the byte that ends the value
+        if (second == std::uint64_t{1} << 15) return false;  // a point alone
+        const std::uint64_t after_point = (values & ~((first << 1) - 1)) >> 8;
+        digits = ((values & before_first) | after_point) & ((second >> 15) - 1);
+        end = at + (__builtin_ctzll(second) >> 3);
+    } else {
+        if (before_first == 0) return false;
+        digits = values & before_first;
+        end = at + (first_index >> 3);
+    }
+    magnitude = static_cast<float>(static_cast<double>(eight_digit_number(digits)) /
+                                   TEN_TO_EIGHT_LESS_BYTES[static_cast<std::size_t>(first_index)]);
+    return true;
+}
+
+}  // namespace eight_bytes
+
 // Blanks, then a sign and at most 10 digits within the 32-bit range.
-[[gnu::always_inline]] inline bool scan_value(const char*& at, std::int32_t& value) {
+[[gnu::always_inline]] inline bool scan_value(const char*& at, const char*, std::int32_t& value) {
     constexpr std::uint64_t MOST_NEGATIVE_MAGNITUDE = 2147483648ULL;
     const char* next = after_blanks(at);
     const bool negative = *next == '-';
@@ -97,11 +172,18 @@ constexpr auto VALUE_ENDS = [] {
 // Blanks, then a short real: a sign, digits with an optional point (at most
 // 19 digits in all, making an integer below 2^24, at least one), an optional
 // exponent, the power of ten at most 10 either way.
-[[gnu::always_inline]] inline bool scan_value(const char*& at, float& value) {
+[[gnu::always_inline]] inline bool scan_value(const char*& at, const char* end, float& value) {
     using namespace plain_numbers;
     const char* next = after_blanks(at);
     const bool negative = *next == '-';
     if (negative || *next == '+') ++next;
+    float short_magnitude;
+    const char* short_end;
+    if (end - next >= 8 && eight_bytes::real(next, short_magnitude, short_end) && ends_value(short_end)) {
+        value = negative ? -short_magnitude : short_magnitude;
+        at = short_end;
+        return true;
+    }
     const char* const integer_start = next;
     std::uint64_t digits = 0;
     next = append_digits(next, digits);
@@ -194,7 +276,7 @@ template <class... Value>
                                               std::int32_t number, Value*... columns) {
     const char* next = at;
     if (!number_text.match(next, end)) return false;
-    if (!(scan_value(next, columns[number]) && ...)) return false;
+    if (!(scan_value(next, end, columns[number]) && ...)) return false;
     if (*next != '\n') next = static_cast<const char*>(std::memchr(next, '\n', static_cast<std::size_t>(end - next)));
     at = next + 1;
     return true;
