@@ -9,11 +9,13 @@
 namespace sferonda {
 
 LineSource::LineSource(int fd, int unit)
-    : fd_(fd), unit_(unit), from_memory_(false), buffer_(BLOCK_SIZE) {}
+    : fd_(fd), unit_(unit), from_memory_(false), buffer_(BLOCK_SIZE + READ_AHEAD) {}
 
 LineSource::LineSource(std::string text, int unit)
     : fd_(-1), unit_(unit), from_memory_(true), at_end_(true),
-      buffer_(text.begin(), text.end()), end_(buffer_.size()) {}
+      buffer_(text.begin(), text.end()), end_(buffer_.size()) {
+    buffer_.resize(end_ + READ_AHEAD);
+}
 
 bool LineSource::next_line_across_blocks(std::string_view& line) {
     long_line_.clear();
@@ -54,14 +56,14 @@ std::string_view LineSource::whole_lines() {
         if (last != nullptr) {
             return std::string_view(start, static_cast<std::size_t>(static_cast<const char*>(last) - start) + 1);
         }
-        const bool block_full = begin_ == 0 && end_ == buffer_.size();
+        const bool block_full = begin_ == 0 && end_ == capacity();
         if (at_end_ || block_full) return {};
         refill();
     }
 }
 
 void LineSource::refill() {
-    if (begin_ == 0 && end_ == buffer_.size()) {
+    if (begin_ == 0 && end_ == capacity()) {
         // A line longer than the block: keep its head aside and read on.
         long_line_.append(buffer_.data(), end_);
         end_ = 0;
@@ -71,7 +73,7 @@ void LineSource::refill() {
         begin_ = 0;
     }
     for (;;) {
-        ssize_t count = ::read(fd_, buffer_.data() + end_, buffer_.size() - end_);
+        ssize_t count = ::read(fd_, buffer_.data() + end_, capacity() - end_);
         if (count > 0) {
             end_ += static_cast<std::size_t>(count);
             return;

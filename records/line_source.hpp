@@ -13,6 +13,9 @@ class LineSource {
 public:
     // Bytes read from the file at a time; a line may be longer.
     static constexpr std::size_t BLOCK_SIZE = 64 * 1024;
+    // Bytes that may be read, never used, past the end of whole_lines(), so
+    // that a scan may take eight bytes at a time without a bound to test.
+    static constexpr std::size_t READ_AHEAD = 8;
 
     // Reads from the open descriptor `fd` (not closed here); `unit` names it in errors.
     LineSource(int fd, int unit);
@@ -45,6 +48,7 @@ public:
     void rewind();
 
 private:
+    std::size_t capacity() const { return buffer_.size() - READ_AHEAD; }
     bool next_line_across_blocks(std::string_view& line);
     void refill();
     bool take_buffered_line(std::string_view& line);

@@ -22,9 +22,11 @@ namespace numbered_lines {
 
 using plain_numbers::is_blank;
 
-// The scanners below read text of whole lines: every line ends with a line
-// feed before the end of the text, so a run of digits, blanks or anything
-// but a line feed stops there without a bound to test.
+// The scanners below read text of whole lines from the input buffer: every
+// line ends with a line feed before the end of the text, so a run of digits,
+// blanks or anything but a line feed stops there without a bound to test,
+// and LineSource::READ_AHEAD bytes after the text may be read eight at a
+// time.
 
 // Appends the digits from `at` on to `value` and answers where they end;
 // more than 19 digits may wrap `value`, and the callers refuse them.
@@ -136,7 +138,7 @@ constexpr auto TEN_TO_EIGHT_LESS_BYTES = [] {
 }  // namespace eight_bytes
 
 // Blanks, then a sign and at most 10 digits within the 32-bit range.
-[[gnu::always_inline]] inline bool scan_value(const char*& at, const char*, std::int32_t& value) {
+[[gnu::always_inline]] inline bool scan_value(const char*& at, std::int32_t& value) {
     constexpr std::uint64_t MOST_NEGATIVE_MAGNITUDE = 2147483648ULL;
     const char* next = after_blanks(at);
     const bool negative = *next == '-';
@@ -172,14 +174,14 @@ constexpr auto TEN_TO_EIGHT_LESS_BYTES = [] {
 // Blanks, then a short real: a sign, digits with an optional point (at most
 // 19 digits in all, making an integer below 2^24, at least one), an optional
 // exponent, the power of ten at most 10 either way.
-[[gnu::always_inline]] inline bool scan_value(const char*& at, const char* end, float& value) {
+[[gnu::always_inline]] inline bool scan_value(const char*& at, float& value) {
     using namespace plain_numbers;
     const char* next = after_blanks(at);
     const bool negative = *next == '-';
     if (negative || *next == '+') ++next;
     float short_magnitude;
     const char* short_end;
-    if (end - next >= 8 && eight_bytes::real(next, short_magnitude, short_end) && ends_value(short_end)) {
+    if (eight_bytes::real(next, short_magnitude, short_end) && ends_value(short_end)) {
         value = negative ? -short_magnitude : short_magnitude;
         at = short_end;
         return true;
@@ -227,9 +229,11 @@ public:
 
     // True, `at` moved past it, when blanks and then the text stand at `at`,
     // ending as a value ends.
-    [[gnu::always_inline]] bool match(const char*& at, const char* end) const {
+    [[gnu::always_inline]] bool match(const char*& at) const {
         const char* next = after_blanks(at);
-        if ((bytes_at(next, end) & mask_) != word_) return false;
+        std::uint64_t found;
+        std::memcpy(&found, next, sizeof found);
+        if ((found & mask_) != word_) return false;
         next += length_;
         if (!ends_value(next)) return false;
         at = next;
@@ -237,18 +241,6 @@ public:
     }
 
 private:
-    // The eight bytes from `at` on as they lie in memory, zeros for those at
-    // or after `end`.
-    [[gnu::always_inline]] static std::uint64_t bytes_at(const char* at, const char* end) {
-        std::uint64_t bytes = 0;
-        if (end - at >= 8) {
-            std::memcpy(&bytes, at, sizeof bytes);
-        } else {
-            for (int k = 0; at + k != end; ++k) bytes |= std::uint64_t{static_cast<unsigned char>(at[k])} << (8 * k);
-        }
-        return bytes;
-    }
-
     void spell(std::int32_t number) {
         number_ = number;
         char text[8] = {};
@@ -275,8 +267,8 @@ template <class... Value>
 [[gnu::always_inline]] inline bool serve_line(const char*& at, const char* end, const NumberText& number_text,
                                               std::int32_t number, Value*... columns) {
     const char* next = at;
-    if (!number_text.match(next, end)) return false;
-    if (!(scan_value(next, end, columns[number]) && ...)) return false;
+    if (!number_text.match(next)) return false;
+    if (!(scan_value(next, columns[number]) && ...)) return false;
     if (*next != '\n') next = static_cast<const char*>(std::memchr(next, '\n', static_cast<std::size_t>(end - next)));
     at = next + 1;
     return true;
