@@ -207,24 +207,23 @@ constexpr auto TEN_TO_EIGHT_LESS_BYTES = [] {
 
 // The line number as the common form writes it (digits, no sign, no
 // leading zero), kept as text and counted up line by line, so that a line's
-// number is matched rather than converted. Numbers of at most 8 digits.
+// number is matched rather than converted. Numbers of at most 7 digits, so
+// that the number and the blank after it fit in eight bytes.
 class NumberText {
 public:
-    static constexpr std::int32_t LARGEST = 99999999;
+    static constexpr std::int32_t LARGEST = 9999999;
 
     explicit NumberText(std::int32_t number) { spell(number); }
 
-    // The next number, counted up in the text: a 9 turns to 0 and carries.
+    // The next number, counted up in the text: most often only the last digit moves.
     void count_up() {
         ++number_;
-        for (int shift = last_digit_shift_; shift >= 0; shift -= 8) {
-            if ((word_ >> shift & 0xFF) != '9') {
-                word_ += std::uint64_t{1} << shift;
-                return;
-            }
-            word_ -= std::uint64_t{9} << shift;
+        if ((digits_ & last_digit_mask_) != last_digit_nine_) {
+            digits_ += last_digit_one_;
+            digits_and_blank_ += last_digit_one_;
+            return;
         }
-        spell(number_);  // all nines: one digit more
+        carry();
     }
 
     // True, `at` moved past it, when blanks and then the text stand at `at`,
@@ -233,7 +232,11 @@ public:
         const char* next = after_blanks(at);
         std::uint64_t found;
         std::memcpy(&found, next, sizeof found);
-        if ((found & mask_) != word_) return false;
+        if ((found & digits_and_blank_mask_) == digits_and_blank_) {
+            at = next + length_ + 1;
+            return true;
+        }
+        if ((found & digits_mask_) != digits_) return false;
         next += length_;
         if (!ends_value(next)) return false;
         at = next;
@@ -241,22 +244,44 @@ public:
     }
 
 private:
+    static std::uint64_t low_bytes(int count) { return (std::uint64_t{1} << (8 * count)) - 1; }
+
     void spell(std::int32_t number) {
         number_ = number;
         char text[8] = {};
         length_ = 0;
         for (std::int32_t rest = number; rest != 0; rest /= 10) ++length_;
         for (int at = length_ - 1; at >= 0; --at, number /= 10) text[at] = static_cast<char>('0' + number % 10);
-        std::memcpy(&word_, text, sizeof word_);
-        mask_ = length_ == 8 ? ~std::uint64_t{0} : (std::uint64_t{1} << (8 * length_)) - 1;
-        last_digit_shift_ = 8 * (length_ - 1);
+        text[length_] = ' ';
+        std::memcpy(&digits_and_blank_, text, sizeof digits_and_blank_);
+        digits_and_blank_mask_ = low_bytes(length_ + 1);
+        digits_mask_ = low_bytes(length_);
+        digits_ = digits_and_blank_ & digits_mask_;
+        last_digit_one_ = std::uint64_t{1} << (8 * (length_ - 1));
+        last_digit_mask_ = 0xFF * last_digit_one_;
+        last_digit_nine_ = '9' * last_digit_one_;
+    }
+
+    // A 9 turns to 0 and carries; all nines make one digit more.
+    void carry() {
+        for (std::uint64_t one = last_digit_one_; one != 0; one >>= 8) {
+            if ((digits_ & 0xFF * one) != '9' * one) {
+                digits_ += one;
+                digits_and_blank_ = digits_ | (digits_and_blank_ & ~digits_mask_);
+                return;
+            }
+            digits_ -= 9 * one;
+        }
+        spell(number_);
     }
 
     std::int32_t number_ = 0;
     int length_ = 0;
-    int last_digit_shift_ = 0;
-    std::uint64_t word_ = 0;  // the text's bytes as they lie in memory
-    std::uint64_t mask_ = 0;  // the bytes of the text in such a word
+    // The text's bytes as they lie in memory, in a word, and the bytes of the word they fill.
+    std::uint64_t digits_ = 0, digits_mask_ = 0;
+    std::uint64_t digits_and_blank_ = 0, digits_and_blank_mask_ = 0;
+    // The last digit's 1, its byte, and 9 in it.
+    std::uint64_t last_digit_one_ = 0, last_digit_mask_ = 0, last_digit_nine_ = 0;
 };
 
 // Serves the line numbered `number` from `at`, moving `at` to the next line;
