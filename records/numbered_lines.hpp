@@ -137,21 +137,29 @@ constexpr auto TEN_TO_EIGHT_LESS_BYTES = [] {
 
 }  // namespace eight_bytes
 
+// Where the next value may start after a value ending at `at`: past the
+// blank that most often ends it, or at whatever else ends it; null when
+// nothing ends it here.
+[[gnu::always_inline]] inline const char* after_value_end(const char* at) {
+    if (*at == ' ') return at + 1;
+    return ends_value(at) ? at : nullptr;
+}
+
 // Blanks, then a sign and at most 10 digits within the 32-bit range.
 [[gnu::always_inline]] inline bool scan_value(const char*& at, std::int32_t& value) {
-    constexpr std::uint64_t MOST_NEGATIVE_MAGNITUDE = 2147483648ULL;
+    constexpr std::uint64_t MOST_POSITIVE = 2147483647ULL;
     const char* next = after_blanks(at);
     const bool negative = *next == '-';
     if (negative || *next == '+') ++next;
-    const char* const digits_start = next;
     std::uint64_t magnitude = 0;
-    next = append_digits(next, magnitude);
-    const std::ptrdiff_t digits = next - digits_start;
-    if (digits == 0 || digits > 10 || !ends_value(next)) return false;
-    if (magnitude > (negative ? MOST_NEGATIVE_MAGNITUDE : MOST_NEGATIVE_MAGNITUDE - 1)) return false;
+    const char* const digits_end = append_digits(next, magnitude);
+    // One to ten digits: the count less one, unsigned, below ten.
+    if (static_cast<std::size_t>(digits_end - next) - 1 >= 10) return false;
+    const char* const after = after_value_end(digits_end);
+    if (after == nullptr || magnitude > MOST_POSITIVE + (negative ? 1 : 0)) return false;
     value = static_cast<std::int32_t>(negative ? -static_cast<std::int64_t>(magnitude)
                                                : static_cast<std::int64_t>(magnitude));
-    at = next;
+    at = after;
     return true;
 }
 
@@ -181,10 +189,12 @@ constexpr auto TEN_TO_EIGHT_LESS_BYTES = [] {
     if (negative || *next == '+') ++next;
     float short_magnitude;
     const char* short_end;
-    if (eight_bytes::real(next, short_magnitude, short_end) && ends_value(short_end)) {
-        value = negative ? -short_magnitude : short_magnitude;
-        at = short_end;
-        return true;
+    if (eight_bytes::real(next, short_magnitude, short_end)) {
+        if (const char* const after = after_value_end(short_end)) {
+            value = negative ? -short_magnitude : short_magnitude;
+            at = after;
+            return true;
+        }
     }
     const char* const integer_start = next;
     std::uint64_t digits = 0;
@@ -201,7 +211,7 @@ constexpr auto TEN_TO_EIGHT_LESS_BYTES = [] {
     if (!ends_value(next) && !scan_exponent(next, power)) return false;
     if (power < -LARGEST_EXACT_POWER || power > LARGEST_EXACT_POWER) return false;
     value = short_real(digits, power, negative);
-    at = next;
+    at = after_value_end(next);
     return true;
 }
 
