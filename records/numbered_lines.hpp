@@ -149,6 +149,13 @@ constexpr auto TEN_TO_EIGHT_LESS_BYTES = [] {
 [[gnu::always_inline]] inline bool scan_value(const char*& at, std::int32_t& value) {
     constexpr std::uint64_t MOST_POSITIVE = 2147483647ULL;
     const char* next = after_blanks(at);
+    // One digit, as colors are written, at the end of the line or before a blank.
+    const unsigned first_digit = static_cast<unsigned char>(*next) - unsigned{'0'};
+    if (first_digit <= 9 && (next[1] == '\n' || next[1] == ' ')) {
+        value = static_cast<std::int32_t>(first_digit);
+        at = next + 1;
+        return true;
+    }
     const bool negative = *next == '-';
     if (negative || *next == '+') ++next;
     std::uint64_t magnitude = 0;
