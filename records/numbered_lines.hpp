@@ -142,6 +142,7 @@ constexpr auto TEN_TO_EIGHT_LESS_BYTES = [] {
 // nothing ends it here.
 [[gnu::always_inline]] inline const char* after_value_end(const char* at) {
     if (*at == ' ') return at + 1;
+    if (*at == '\n') return at;
     return ends_value(at) ? at : nullptr;
 }
 
