@@ -119,9 +119,9 @@ constexpr auto TEN_TO_EIGHT_LESS_BYTES = [] {
     std::uint64_t digits;
     if ((values >> (first_index - 7) & 0xFF) == POINT) {
         const std::uint64_t rest = others & (others - 1);
-        if (rest == 0) return false;
         const std::uint64_t second = rest & (0 - rest);  // top bit of the byte that ends the value
-        if (second == std::uint64_t{1} << 15) return false;  // a point alone
+        // None within the eight bytes, or right after a point that stands alone.
+        if (second <= std::uint64_t{1} << 15) return false;
         const std::uint64_t after_point = (values & ~((first << 1) - 1)) >> 8;
         digits = ((values & before_first) | after_point) & ((second >> 15) - 1);
         end = at + (__builtin_ctzll(second) >> 3);
