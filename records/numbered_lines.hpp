@@ -58,6 +58,8 @@ constexpr auto VALUE_ENDS = [] {
 }
 
 [[gnu::always_inline]] inline const char* after_blanks(const char* at) {
+    // Most values start right away, with a digit or a sign, above the blank.
+    if (static_cast<unsigned char>(*at) > ' ') return at;
     while (is_blank(*at)) ++at;
     return at;
 }
