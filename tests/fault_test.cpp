@@ -354,6 +354,11 @@ INSTANTIATE_TEST_SUITE_P(
                       scratch.write("main.inp", "2\nbad.dat\nmodel.col\nm\n-1\n");
                   },
                   "main.inp\n", "forrtl: severe (64): input conversion error, unit 4, file {dir}/bad.dat", 64},
+        FatalCase{"a lone point for a coordinate", [](const ScratchDirectory& scratch) {
+                      scratch.write("bad.dat", "2\n1 0 0 0 1\n2 . 0 0 1\n0\n");
+                      scratch.write("main.inp", "2\nbad.dat\nmodel.col\nm\n-1\n");
+                  },
+                  "main.inp\n", "forrtl: severe (64): input conversion error, unit 4, file {dir}/bad.dat", 64},
         FatalCase{"unreadable color", [](const ScratchDirectory& scratch) {
                       scratch.write("bad.col", "2\n1 red\n");
                       scratch.write("main.inp", "2\nmodel.dat\nbad.col\nm\n-1\n");

@@ -123,14 +123,33 @@ public:
         std::string text = kind == 0 ? "+" : kind == 1 ? "0" : "";
         return text.append(std::to_string(n));
     }
+    // Up to `most` digits, a sign now and then, a point anywhere or nowhere.
+    std::string decimal(int most, bool point) {
+        const int digits = std::uniform_int_distribution<int>(1, most)(random_);
+        std::string text;
+        const int sign = std::uniform_int_distribution<int>(0, 5)(random_);
+        if (sign == 0) text += '-';
+        if (sign == 1) text += '+';
+        const int point_at = point ? std::uniform_int_distribution<int>(-1, digits)(random_) : -1;
+        for (int k = 0; k < digits; ++k) {
+            if (k == point_at) text += '.';
+            text += static_cast<char>('0' + std::uniform_int_distribution<int>(0, 9)(random_));
+        }
+        if (point_at == digits) text += '.';
+        return text;
+    }
+    std::string real() { return coin() ? pick(REALS) : decimal(9, true); }
+    std::string integer() { return coin() ? pick(INTEGERS) : decimal(9, false); }
     std::string line(std::int32_t n, int reals, int integers) {
         std::string text = pick(SEPARATORS).substr(1) + index(n);
-        for (int k = 0; k < integers; ++k) text += pick(SEPARATORS) + pick(INTEGERS);
-        for (int k = 0; k < reals; ++k) text += pick(SEPARATORS) + pick(REALS);
+        for (int k = 0; k < integers; ++k) text += pick(SEPARATORS) + integer();
+        for (int k = 0; k < reals; ++k) text += pick(SEPARATORS) + real();
         return text + pick_mostly_first(LINE_ENDS);
     }
 
 private:
+    bool coin() { return std::uniform_int_distribution<int>(0, 1)(random_) == 0; }
+
     std::mt19937 random_;
 };
 
