@@ -38,10 +38,24 @@ void format_field(char* out, const LayoutPiece& field, const Value& value) {
     }
 }
 
+// The common record, a value for every field: its image copied whole, the
+// fields formatted in their places.
+void write_whole_record(OutputBuffer& out, const RecordImage& image, std::span<const Value> values) {
+    char* record = out.grab(image.bytes.size());
+    std::memcpy(record, image.bytes.data(), image.bytes.size());
+    for (std::size_t k = 0; k < values.size(); ++k) {
+        format_field(record + image.fields[k].offset, image.fields[k].piece, values[k]);
+    }
+}
+
 }  // namespace
 
 void write_formatted(int unit, const Layout& layout, std::span<const Value> values) {
     OutputBuffer& out = output_unit(unit);
+    if (values.size() == layout.field_count()) {
+        write_whole_record(out, layout.image(out.line_end()), values);
+        return;
+    }
     std::size_t next = 0;
     for (const LayoutPiece& piece : layout.pieces()) {
         if (piece.takes_value()) {

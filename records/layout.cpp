@@ -138,6 +138,24 @@ std::vector<LayoutPiece> merge_constant_runs(const std::vector<LayoutPiece>& pie
     return merged;
 }
 
+RecordImage record_image(const std::vector<LayoutPiece>& pieces, std::string_view line_end) {
+    using Kind = LayoutPiece::Kind;
+    RecordImage image;
+    for (const LayoutPiece& piece : pieces) {
+        if (piece.takes_value()) {
+            image.fields.push_back({image.bytes.size(), piece});
+            image.bytes.append(static_cast<std::size_t>(piece.width), ' ');
+        } else if (piece.kind == Kind::Literal) {
+            image.bytes += piece.text;
+        } else {
+            assert(piece.kind == Kind::LineBreak);
+            image.bytes += line_end;
+        }
+    }
+    image.bytes += line_end;
+    return image;
+}
+
 }  // namespace
 
 Layout::Layout(std::string_view notation) {
@@ -145,6 +163,8 @@ Layout::Layout(std::string_view notation) {
     // Repeated fields and groups are unrolled: the walk then stops at the first
     // field without a value wherever it stands, as it would inside a group.
     pieces_ = merge_constant_runs(parser.parse_sequence(false));
+    file_image_ = record_image(pieces_, "\r\n");
+    console_image_ = record_image(pieces_, "\n");
 }
 
 }  // namespace sferonda

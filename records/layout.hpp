@@ -24,15 +24,35 @@ struct LayoutPiece {
     }
 };
 
+// A record that has a value for every field, laid out once: its literal
+// texts, blanks and line ends in place, blanks where the fields go, and
+// where each field begins.
+struct RecordImage {
+    struct Field {
+        std::size_t offset;
+        LayoutPiece piece;
+    };
+    std::string bytes;
+    std::vector<Field> fields;
+};
+
 class Layout {
 public:
     // `notation` must be well formed: a malformed layout is a programming error.
     explicit Layout(std::string_view notation);
 
     const std::vector<LayoutPiece>& pieces() const { return pieces_; }
+    std::size_t field_count() const { return file_image_.fields.size(); }
+
+    // The whole record with lines ended by `line_end`: CR LF or LF.
+    const RecordImage& image(std::string_view line_end) const {
+        return line_end.size() == 2 ? file_image_ : console_image_;
+    }
 
 private:
     std::vector<LayoutPiece> pieces_;
+    RecordImage file_image_;
+    RecordImage console_image_;
 };
 
 }  // namespace sferonda

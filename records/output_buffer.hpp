@@ -29,6 +29,7 @@ public:
         if (!text.empty()) std::memcpy(grab(text.size()), text.data(), text.size());
     }
     void append_blanks(std::size_t count) { std::memset(grab(count), ' ', count); }
+    std::string_view line_end() const { return console_ ? "\n" : "\r\n"; }
     void end_line() {
         if (console_) {
             *grab(1) = '\n';
