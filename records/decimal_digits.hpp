@@ -6,6 +6,7 @@
 // result; callers then take std::to_chars.
 
 #include <cstdint>
+#include <cstring>
 
 namespace sferonda {
 
@@ -20,15 +21,25 @@ constexpr int MAX_EXACT_DIGITS = 17;
 // integer d1d2...dn of exactly `digits` digits. 1 <= digits <= MAX_EXACT_DIGITS.
 [[nodiscard]] bool significant_digits(float value, int digits, std::uint64_t& significand, int& exponent);
 
-// Writes the last `count` decimal digits of `number`, leading zeros included.
+// "00" to "99", two characters each.
+inline constexpr char DIGIT_PAIRS[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+// Writes the last `count` decimal digits of `number`, leading zeros included,
+// two at a time from the last.
 inline void write_digits(char* out, std::uint64_t number, int count) {
+    int at = count;
     // Division in 32 bits is the cheaper, and serves every field of the writers.
     if (number <= UINT32_MAX) {
         auto narrow = static_cast<std::uint32_t>(number);
-        for (int at = count - 1; at >= 0; --at, narrow /= 10) out[at] = static_cast<char>('0' + narrow % 10);
+        for (; at >= 2; at -= 2, narrow /= 100) std::memcpy(out + at - 2, DIGIT_PAIRS + 2 * (narrow % 100), 2);
+        if (at == 1) out[0] = static_cast<char>('0' + narrow % 10);
         return;
     }
-    for (int at = count - 1; at >= 0; --at, number /= 10) out[at] = static_cast<char>('0' + number % 10);
+    for (; at >= 2; at -= 2, number /= 100) std::memcpy(out + at - 2, DIGIT_PAIRS + 2 * (number % 100), 2);
+    if (at == 1) out[0] = static_cast<char>('0' + number % 10);
 }
 
 }  // namespace sferonda
