@@ -26,11 +26,4 @@ CentreFields::CentreFields(std::int32_t count, std::span<const float> x, std::sp
     }
 }
 
-FormattedField CentreFields::field(std::int32_t bead, int axis) const {
-    assert(bead >= 1 && bead <= count_);
-    const std::size_t start =
-        static_cast<std::size_t>(bead - 1) * BEAD_COLUMNS + static_cast<std::size_t>(axis) * WIDTH;
-    return {std::string_view(columns_.data() + start, WIDTH)};
-}
-
 }  // namespace sferonda

@@ -3,7 +3,9 @@
 // centre is written with its sphere and again with every connector that
 // touches it, always the same columns.
 
+#include <cassert>
 #include <cstdint>
+#include <string_view>
 #include <span>
 #include <vector>
 
@@ -26,7 +28,11 @@ public:
     FormattedField z(std::int32_t bead) const { return field(bead, 2); }
 
 private:
-    FormattedField field(std::int32_t bead, int axis) const;
+    FormattedField field(std::int32_t bead, int axis) const {
+        assert(bead >= 1 && bead <= count_);
+        const std::size_t start = static_cast<std::size_t>(bead - 1) * 3 * WIDTH + static_cast<std::size_t>(axis) * WIDTH;
+        return {std::string_view(columns_.data() + start, WIDTH)};
+    }
 
     std::int32_t count_;
     std::vector<char> columns_;  // per bead from 1: x, y, z
