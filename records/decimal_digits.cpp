@@ -124,7 +124,7 @@ bool scaled_rounded(float value, int power, std::uint64_t& rounded) {
     return scaled_binary_rounded(binary_value(value), power, rounded);
 }
 
-bool significant_digits(float value, int digits, std::uint64_t& significand, int& exponent) {
+bool wide_significant_digits(float value, int digits, std::uint64_t& significand, int& exponent) {
     assert(std::isfinite(value) && value != 0.0f);
     assert(digits >= 1 && digits <= MAX_EXACT_DIGITS);
     const BinaryValue binary = binary_value(value);
