@@ -1,6 +1,7 @@
 #include "records/field_format.hpp"
 
 #include <algorithm>
+#include <array>
 #include <cassert>
 #include <charconv>
 #include <cmath>
@@ -60,11 +61,13 @@ char* append(char* cursor, std::string_view text) {
     return cursor + text.size();
 }
 
-std::uint64_t exact_power_of_ten(int exponent) {
-    std::uint64_t power = 1;
-    for (int i = 0; i < exponent; ++i) power *= 10;
-    return power;
-}
+// 10^0 to 10^(MAX_EXACT_DIGITS - 1) and one more.
+constexpr auto EXACT_POWERS_OF_TEN = [] {
+    std::array<std::uint64_t, MAX_EXACT_DIGITS + 1> powers{};
+    powers[0] = 1;
+    for (std::size_t k = 1; k < powers.size(); ++k) powers[k] = powers[k - 1] * 10;
+    return powers;
+}();
 
 bool all_zero_digits(std::string_view digits) {
     return std::all_of(digits.begin(), digits.end(), [](char c) { return c == '0'; });
@@ -138,26 +141,23 @@ ScientificDigits split_scientific(const char* text, const char* end, int digits)
     return split;
 }
 
-// The digits of a finite value rounded to `decimals` decimals, in `text`:
-// exact integer arithmetic where its integers hold them, std::to_chars beyond.
-FixedDigits fixed_digits(char (&text)[FIXED_DIGITS_CAPACITY], int decimals, float value) {
-    std::uint64_t scaled;
-    if (decimals <= MAX_EXACT_DIGITS && scaled_rounded(value, decimals, scaled)) {
-        const std::uint64_t unit = exact_power_of_ten(decimals);
-        const std::uint64_t whole = scaled / unit;
-        FixedDigits digits{};
-        digits.negative = std::signbit(value);
-        int whole_digits = 0;
-        for (std::uint64_t rest = whole; rest != 0; rest /= 10) ++whole_digits;
-        write_digits(text, whole, whole_digits);
-        write_digits(text + whole_digits, scaled % unit, decimals);
-        digits.integer_part = {text, static_cast<std::size_t>(whole_digits)};
-        digits.fraction = {text + whole_digits, static_cast<std::size_t>(decimals)};
-        return digits;
-    }
+// The digits of a finite value rounded to `decimals` decimals by
+// std::to_chars, in `text`: for the values beyond the exact integers.
+FixedDigits fixed_digits_from_chars(char (&text)[FIXED_DIGITS_CAPACITY], int decimals, float value) {
     const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
     assert(result.ec == std::errc{});
     return split_fixed(text, result.ptr, decimals);
+}
+
+// How many decimal digits `number` has; none for 0.
+int digit_count(std::uint64_t number) {
+    int count = 0;
+    for (; count < MAX_EXACT_DIGITS && number >= EXACT_POWERS_OF_TEN[count]; ++count) {
+    }
+    if (count == MAX_EXACT_DIGITS) {
+        for (std::uint64_t rest = number / EXACT_POWERS_OF_TEN[count - 1]; rest >= 10; rest /= 10) ++count;
+    }
+    return count;
 }
 
 // "E+ee", or the sign and three digits when the exponent has three digits.
@@ -167,9 +167,8 @@ char* append_exponent(char* cursor, int exponent) {
     if (magnitude <= 99) *cursor++ = 'E';
     *cursor++ = exponent < 0 ? '-' : '+';
     if (magnitude > 99) *cursor++ = static_cast<char>('0' + magnitude / 100);
-    *cursor++ = static_cast<char>('0' + magnitude / 10 % 10);
-    *cursor++ = static_cast<char>('0' + magnitude % 10);
-    return cursor;
+    std::memcpy(cursor, DIGIT_PAIRS + 2 * (magnitude % 100), 2);
+    return cursor + 2;
 }
 
 }  // namespace
@@ -205,29 +204,63 @@ void format_integer_field(char* out, int width, int min_digits, std::int32_t val
     for (int i = digit_count - 1; i >= 0; --i) *cursor++ = digits[i];
 }
 
-void format_fixed_field(char* out, int width, int decimals, float value) {
-    assert_numeric_width(width);
-    assert(decimals >= 0 && decimals <= MAX_NUMERIC_WIDTH);
+namespace {
+
+// Fw.d from its parts: the sign shown, the digits before the point (none
+// for 0), and the rest.
+struct FixedParts {
+    bool minus;
+    std::string_view integer_part;
+    std::string_view fraction;
+};
+
+void write_fixed_form(char* out, int width, int decimals, const FixedParts& parts) {
+    int needed = (parts.minus ? 1 : 0) + static_cast<int>(parts.integer_part.size()) + 1 + decimals;
+    // A lone "0" before the point is the first thing to give way in a narrow field.
+    const bool leading_zero = parts.integer_part.empty() && needed < width;
+    if (leading_zero) ++needed;
+    char* cursor = start_right_aligned(out, width, needed);
+    if (cursor == nullptr) return;
+    if (parts.minus) *cursor++ = '-';
+    if (leading_zero) *cursor++ = '0';
+    cursor = append(cursor, parts.integer_part);
+    *cursor++ = '.';
+    append(cursor, parts.fraction);
+}
+
+// Non-finite values and those beyond the exact integers.
+[[gnu::noinline]] void format_rare_fixed_field(char* out, int width, int decimals, float value) {
     if (!std::isfinite(value)) {
         format_non_finite(out, width, value);
         return;
     }
     char text[FIXED_DIGITS_CAPACITY];
-    const FixedDigits digits = fixed_digits(text, decimals, value);
-
+    const FixedDigits digits = fixed_digits_from_chars(text, decimals, value);
     const bool minus = digits.negative &&
                        !(all_zero_digits(digits.integer_part) && all_zero_digits(digits.fraction));
-    int needed = (minus ? 1 : 0) + static_cast<int>(digits.integer_part.size()) + 1 + decimals;
-    // A lone "0" before the point is the first thing to give way in a narrow field.
-    const bool leading_zero = digits.integer_part.empty() && needed < width;
-    if (leading_zero) ++needed;
-    char* cursor = start_right_aligned(out, width, needed);
-    if (cursor == nullptr) return;
-    if (minus) *cursor++ = '-';
-    if (leading_zero) *cursor++ = '0';
-    cursor = append(cursor, digits.integer_part);
-    *cursor++ = '.';
-    append(cursor, digits.fraction);
+    write_fixed_form(out, width, decimals, {minus, digits.integer_part, digits.fraction});
+}
+
+}  // namespace
+
+void format_fixed_field(char* out, int width, int decimals, float value) {
+    assert_numeric_width(width);
+    assert(decimals >= 0 && decimals <= MAX_NUMERIC_WIDTH);
+    std::uint64_t scaled;
+    if (!std::isfinite(value) || decimals > MAX_EXACT_DIGITS || !scaled_rounded(value, decimals, scaled)) {
+        format_rare_fixed_field(out, width, decimals, value);
+        return;
+    }
+    const std::uint64_t unit = EXACT_POWERS_OF_TEN[decimals];
+    const std::uint64_t whole = scaled / unit;
+    const int whole_digits = digit_count(whole);
+    char text[MAX_NUMERIC_WIDTH + 20];
+    write_digits(text, whole, whole_digits);
+    write_digits(text + whole_digits, scaled - whole * unit, decimals);
+    // A value that rounds to zero has no minus sign.
+    write_fixed_form(out, width, decimals,
+                     {std::signbit(value) && scaled != 0, {text, static_cast<std::size_t>(whole_digits)},
+                      {text + whole_digits, static_cast<std::size_t>(decimals)}});
 }
 
 namespace {
@@ -248,21 +281,12 @@ namespace {
 
 }  // namespace
 
-void format_exponent_field(char* out, int width, int digits, float value) {
-    assert_numeric_width(width);
-    assert(digits >= 1 && digits <= MAX_NUMERIC_WIDTH);
+namespace {
+
+// Non-finite values and those beyond the exact integers.
+[[gnu::noinline]] void format_rare_exponent_field(char* out, int width, int digits, float value) {
     if (!std::isfinite(value)) {
         format_non_finite(out, width, value);
-        return;
-    }
-    // Zero is 0.00...0E+00, without a minus sign.
-    std::uint64_t significand = 0;
-    int exponent = 0;  // of 0.d1d2...
-    const bool zero = value == 0.0f;
-    if (zero || (digits <= MAX_EXACT_DIGITS && significant_digits(value, digits, significand, exponent))) {
-        if (char* at = exponent_form(out, width, digits, std::signbit(value) && !zero, exponent)) {
-            write_digits(at, significand, digits);
-        }
         return;
     }
     char text[SCIENTIFIC_DIGITS_CAPACITY];
@@ -272,6 +296,25 @@ void format_exponent_field(char* out, int width, int digits, float value) {
     // d.ddd times 10^x is 0.dddd times 10^(x+1).
     if (char* at = exponent_form(out, width, digits, rounded.negative, rounded.exponent + 1)) {
         std::memcpy(at, rounded.significand, static_cast<std::size_t>(digits));
+    }
+}
+
+}  // namespace
+
+void format_exponent_field(char* out, int width, int digits, float value) {
+    assert_numeric_width(width);
+    assert(digits >= 1 && digits <= MAX_NUMERIC_WIDTH);
+    // Zero is 0.00...0E+00, without a minus sign.
+    std::uint64_t significand = 0;
+    int exponent = 0;  // of 0.d1d2...
+    const bool zero = value == 0.0f;
+    if (!zero && (!std::isfinite(value) || digits > MAX_EXACT_DIGITS ||
+                  !significant_digits(value, digits, significand, exponent))) {
+        format_rare_exponent_field(out, width, digits, value);
+        return;
+    }
+    if (char* at = exponent_form(out, width, digits, std::signbit(value) && !zero, exponent)) {
+        write_digits(at, significand, digits);
     }
 }
 
