@@ -57,6 +57,15 @@ TEST(TextField, LongFieldsKeepTrailingBlanks) {
     EXPECT_EQ(render(30, [&](char* out) { format_text_field(out, 30, name); }), name);
 }
 
+// Blanks are written in runs of words that overlap: every count of them, from
+// none to beyond two words, must fill exactly the columns before the text.
+TEST(TextField, BlanksOfEveryCountFillTheirColumnsExactly) {
+    for (int width = 1; width <= 40; ++width) {
+        const std::string expected = std::string(static_cast<std::size_t>(width - 1), ' ') + "x";
+        EXPECT_EQ(render(width, [&](char* out) { format_text_field(out, width, "x"); }), expected) << "A" << width;
+    }
+}
+
 struct IntegerCase {
     int width;
     int min_digits;

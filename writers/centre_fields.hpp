@@ -30,7 +30,8 @@ public:
 private:
     FormattedField field(std::int32_t bead, int axis) const {
         assert(bead >= 1 && bead <= count_);
-        const std::size_t start = static_cast<std::size_t>(bead - 1) * 3 * WIDTH + static_cast<std::size_t>(axis) * WIDTH;
+        const std::size_t start =
+            static_cast<std::size_t>(bead - 1) * 3 * WIDTH + static_cast<std::size_t>(axis) * WIDTH;
         return {std::string_view(columns_.data() + start, WIDTH)};
     }
 
