@@ -231,6 +231,7 @@ constexpr auto TEN_TO_EIGHT_LESS_BYTES = [] {
 // that the number and the blank after it fit in eight bytes.
 class NumberText {
 public:
+    // The largest number it may count up to.
     static constexpr std::int32_t LARGEST = 9999999;
 
     explicit NumberText(std::int32_t number) { spell(number); }
@@ -326,7 +327,8 @@ template <class... Value>
 // line number). Answers the number of the first line not read.
 template <class... Value>
 std::int32_t read_numbered_lines(int unit, std::int32_t first, std::int32_t last, Value*... columns) {
-    if (first < 1 || last > numbered_lines::NumberText::LARGEST) return first;
+    // The count goes one past the last line.
+    if (first < 1 || last >= numbered_lines::NumberText::LARGEST) return first;
     LineSource& source = input_unit(unit);
     std::int32_t number = first;
     numbered_lines::NumberText number_text(number);
