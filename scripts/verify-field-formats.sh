@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Compares the program's E13.5, F8.3 and F9.3 fields, the real fields its
 # writers use, with fields built from std::to_chars on every one of the 2^32
-# float bit patterns (tests/verify/). About 20 minutes of one core a kind
+# float bit patterns (tests/verify/). About 11 minutes of one core a kind
 # on an idle machine.
 #
 #   nice bash scripts/verify-field-formats.sh [parallel parts, default 2] [E13.5|F8.3|F9.3|all]
