@@ -12,22 +12,6 @@ namespace {
 
 using Wide = unsigned __int128;
 
-// 5^0 to 5^27: the powers of five below 2^63.
-constexpr int LARGEST_POWER_OF_FIVE = 27;
-constexpr std::array<std::uint64_t, LARGEST_POWER_OF_FIVE + 1> POWERS_OF_FIVE = [] {
-    std::array<std::uint64_t, LARGEST_POWER_OF_FIVE + 1> powers{};
-    powers[0] = 1;
-    for (int i = 1; i <= LARGEST_POWER_OF_FIVE; ++i) powers[i] = powers[i - 1] * 5;
-    return powers;
-}();
-
-constexpr std::array<std::uint64_t, MAX_EXACT_DIGITS + 2> POWERS_OF_TEN = [] {
-    std::array<std::uint64_t, MAX_EXACT_DIGITS + 2> powers{};
-    powers[0] = 1;
-    for (int i = 1; i < static_cast<int>(powers.size()); ++i) powers[i] = powers[i - 1] * 10;
-    return powers;
-}();
-
 constexpr Wide ONE = 1;
 constexpr Wide FITS_64_BITS = ONE << 64;
 
@@ -75,23 +59,12 @@ bool shifted_right_rounded(Wide numerator, int shift, std::uint64_t& rounded) {
     return true;
 }
 
-// The common case in 64 bits: 2^24 * 5^16 is below 2^63.
-constexpr int LARGEST_NARROW_POWER_OF_FIVE = 16;
-
-// numerator * 2^-shift rounded, 0 < shift < 64.
-bool narrow_shifted_right_rounded(std::uint64_t numerator, int shift, std::uint64_t& rounded) {
-    const std::uint64_t quotient = numerator >> shift;
-    const std::uint64_t remainder = numerator & ((std::uint64_t{1} << shift) - 1);
-    const std::uint64_t half = std::uint64_t{1} << (shift - 1);
-    rounded = quotient + (remainder > half || (remainder == half && (quotient & 1) != 0) ? 1 : 0);
-    return true;
-}
-
 // m * 2^e * 10^power rounded, written m * 5^power * 2^(e + power).
 bool scaled_binary_rounded(BinaryValue binary, int power, std::uint64_t& rounded) {
     const int twos = binary.e + power;
     if (power >= 0 && power <= LARGEST_NARROW_POWER_OF_FIVE && twos < 0 && twos > -64) {
-        return narrow_shifted_right_rounded(binary.m * POWERS_OF_FIVE[power], -twos, rounded);
+        rounded = rounded_right_shift(binary.m * POWERS_OF_FIVE[power], -twos);
+        return true;
     }
     if (power >= 0) {
         if (power > LARGEST_POWER_OF_FIVE) return false;

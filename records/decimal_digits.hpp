@@ -5,6 +5,8 @@
 // answers false, computing nothing, where its integers could not hold the
 // result; callers then take std::to_chars.
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 
@@ -21,47 +23,67 @@ constexpr int MAX_EXACT_DIGITS = 17;
 // integer d1d2...dn of exactly `digits` digits. 1 <= digits <= MAX_EXACT_DIGITS.
 [[nodiscard]] bool wide_significant_digits(float value, int digits, std::uint64_t& significand, int& exponent);
 
-namespace narrow_digits {
+// 5^0 to 5^27, the powers of five below 2^63, and 10^0 to 10^MAX_EXACT_DIGITS.
+constexpr int LARGEST_POWER_OF_FIVE = 27;
+inline constexpr auto POWERS_OF_FIVE = [] {
+    std::array<std::uint64_t, LARGEST_POWER_OF_FIVE + 1> powers{};
+    powers[0] = 1;
+    for (std::size_t k = 1; k < powers.size(); ++k) powers[k] = powers[k - 1] * 5;
+    return powers;
+}();
+inline constexpr auto POWERS_OF_TEN = [] {
+    std::array<std::uint64_t, MAX_EXACT_DIGITS + 1> powers{};
+    powers[0] = 1;
+    for (std::size_t k = 1; k < powers.size(); ++k) powers[k] = powers[k - 1] * 10;
+    return powers;
+}();
 
-// 5^0 to 5^16: m * 5^16 stays below 2^63 for a significand m below 2^24.
-constexpr int LARGEST_POWER_OF_FIVE = 16;
-inline constexpr std::uint64_t POWERS_OF_FIVE[] = {1ULL, 5ULL, 25ULL, 125ULL, 625ULL, 3125ULL, 15625ULL,
-                                                   78125ULL, 390625ULL, 1953125ULL, 9765625ULL, 48828125ULL,
-                                                   244140625ULL, 1220703125ULL, 6103515625ULL, 30517578125ULL,
-                                                   152587890625ULL};
-inline constexpr std::uint64_t POWERS_OF_TEN[] = {1ULL, 10ULL, 100ULL, 1000ULL, 10000ULL, 100000ULL, 1000000ULL,
-                                                  10000000ULL, 100000000ULL, 1000000000ULL, 10000000000ULL,
-                                                  100000000000ULL, 1000000000000ULL, 10000000000000ULL,
-                                                  100000000000000ULL, 1000000000000000ULL,
-                                                  10000000000000000ULL, 100000000000000000ULL};
+// The common case in 64 bits: 2^24 * 5^16 is below 2^63.
+constexpr int LARGEST_NARROW_POWER_OF_FIVE = 16;
 
-}  // namespace narrow_digits
+// numerator * 2^-shift rounded to nearest, ties to even; 0 < shift < 64.
+[[gnu::always_inline]] inline std::uint64_t rounded_right_shift(std::uint64_t numerator, int shift) {
+    const std::uint64_t quotient = numerator >> shift;
+    const std::uint64_t remainder = numerator & ((std::uint64_t{1} << shift) - 1);
+    const std::uint64_t half = std::uint64_t{1} << (shift - 1);
+    return quotient + (remainder > half || (remainder == half && (quotient & 1) != 0) ? 1 : 0);
+}
 
-// The same digits, found inline in one step for the common floats: normal,
-// with the estimated exponent right, and m * 10^power * 2^e held in 64 bits
-// as m * 5^power shifted right. The rest takes wide_significant_digits.
+// m * 2^e * 10^power rounded, when 64 bits hold it as m * 5^power shifted
+// right; false, computing nothing, otherwise.
+[[gnu::always_inline]] inline bool narrow_scaled(std::uint64_t m, int e, int power, std::uint64_t& rounded) {
+    const int shift = -(e + power);
+    if (power < 0 || power > LARGEST_NARROW_POWER_OF_FIVE || shift <= 0 || shift >= 64) return false;
+    rounded = rounded_right_shift(m * POWERS_OF_FIVE[power], shift);
+    return true;
+}
+
+// The same digits, found inline for the common floats: normal, their
+// digits held in 64 bits. The exponent is estimated from the binary one,
+// and taken one higher when the digits come to 10^digits or more. The rest
+// takes wide_significant_digits.
 [[gnu::always_inline]] inline bool significant_digits(float value, int digits, std::uint64_t& significand,
                                                       int& exponent) {
-    using namespace narrow_digits;
     std::uint32_t bits;
     std::memcpy(&bits, &value, sizeof bits);
     const int biased = static_cast<int>(bits >> 23 & 0xFF);
-    const int e = biased - 150;
-    // 2^b <= |value| < 2^(b+1) with b = e + 23; floor(b * log10(2)) is (b * 78913) >> 18.
-    const int estimate = (((e + 23) * 78913) >> 18) + 1;
-    const int power = digits - estimate;
-    const int shift = -(e + power);
-    if (biased != 0 && power >= 0 && power <= LARGEST_POWER_OF_FIVE && shift > 0 && shift < 64) {
-        const std::uint64_t scaled = std::uint64_t{(bits & 0x7FFFFF) | 0x800000} * POWERS_OF_FIVE[power];
-        const std::uint64_t quotient = scaled >> shift;
-        const std::uint64_t remainder = scaled & ((std::uint64_t{1} << shift) - 1);
-        const std::uint64_t half = std::uint64_t{1} << (shift - 1);
-        const std::uint64_t rounded =
-            quotient + (remainder > half || (remainder == half && (quotient & 1) != 0) ? 1 : 0);
-        if (rounded < POWERS_OF_TEN[digits]) {
-            significand = rounded;
-            exponent = estimate;
-            return true;
+    if (biased != 0) {
+        const int e = biased - 150;
+        const std::uint64_t m = (bits & 0x7FFFFF) | 0x800000;
+        // 2^b <= |value| < 2^(b+1) with b = e + 23; floor(b * log10(2)) is (b * 78913) >> 18.
+        const int estimate = (((e + 23) * 78913) >> 18) + 1;
+        std::uint64_t rounded;
+        if (narrow_scaled(m, e, digits - estimate, rounded)) {
+            if (rounded < POWERS_OF_TEN[digits]) {
+                significand = rounded;
+                exponent = estimate;
+                return true;
+            }
+            if (narrow_scaled(m, e, digits - estimate - 1, rounded) && rounded < POWERS_OF_TEN[digits]) {
+                significand = rounded;
+                exponent = estimate + 1;
+                return true;
+            }
         }
     }
     return wide_significant_digits(value, digits, significand, exponent);

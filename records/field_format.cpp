@@ -1,7 +1,6 @@
 #include "records/field_format.hpp"
 
 #include <algorithm>
-#include <array>
 #include <cassert>
 #include <charconv>
 #include <cmath>
@@ -60,14 +59,6 @@ char* append(char* cursor, std::string_view text) {
     if (!text.empty()) std::memcpy(cursor, text.data(), text.size());
     return cursor + text.size();
 }
-
-// 10^0 to 10^(MAX_EXACT_DIGITS - 1) and one more.
-constexpr auto EXACT_POWERS_OF_TEN = [] {
-    std::array<std::uint64_t, MAX_EXACT_DIGITS + 1> powers{};
-    powers[0] = 1;
-    for (std::size_t k = 1; k < powers.size(); ++k) powers[k] = powers[k - 1] * 10;
-    return powers;
-}();
 
 bool all_zero_digits(std::string_view digits) {
     return std::all_of(digits.begin(), digits.end(), [](char c) { return c == '0'; });
@@ -152,10 +143,10 @@ FixedDigits fixed_digits_from_chars(char (&text)[FIXED_DIGITS_CAPACITY], int dec
 // How many decimal digits `number` has; none for 0.
 int digit_count(std::uint64_t number) {
     int count = 0;
-    for (; count < MAX_EXACT_DIGITS && number >= EXACT_POWERS_OF_TEN[count]; ++count) {
+    for (; count < MAX_EXACT_DIGITS && number >= POWERS_OF_TEN[count]; ++count) {
     }
     if (count == MAX_EXACT_DIGITS) {
-        for (std::uint64_t rest = number / EXACT_POWERS_OF_TEN[count - 1]; rest >= 10; rest /= 10) ++count;
+        for (std::uint64_t rest = number / POWERS_OF_TEN[count - 1]; rest >= 10; rest /= 10) ++count;
     }
     return count;
 }
@@ -251,7 +242,7 @@ void format_fixed_field(char* out, int width, int decimals, float value) {
         format_rare_fixed_field(out, width, decimals, value);
         return;
     }
-    const std::uint64_t unit = EXACT_POWERS_OF_TEN[decimals];
+    const std::uint64_t unit = POWERS_OF_TEN[decimals];
     const std::uint64_t whole = scaled / unit;
     const int whole_digits = digit_count(whole);
     char text[MAX_NUMERIC_WIDTH + 20];
