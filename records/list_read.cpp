@@ -1,5 +1,6 @@
 #include "records/list_read.hpp"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -10,7 +11,7 @@
 
 #include "records/fatal_error.hpp"
 #include "records/line_source.hpp"
-#include "records/plain_numbers.hpp"
+#include "records/number_scan.hpp"
 #include "records/units.hpp"
 
 namespace sferonda {
@@ -20,8 +21,8 @@ namespace {
 // Longest text value accepted; the variable keeps only its first NAME_LENGTH characters.
 constexpr std::size_t MAX_TEXT_VALUE = 2049;
 
-using plain_numbers::is_blank;
-using plain_numbers::is_digit;
+using number_scan::is_blank;
+using number_scan::is_digit;
 bool is_quote(char c) { return c == '\'' || c == '"'; }
 bool ends_unquoted_value(char c) { return is_blank(c) || c == ',' || c == '/'; }
 
@@ -30,48 +31,69 @@ std::size_t skip_digits(std::string_view text, std::size_t at) {
     return at;
 }
 
-std::size_t skip_sign(std::string_view text, std::size_t at) {
-    return at < text.size() && (text[at] == '+' || text[at] == '-') ? at + 1 : at;
+// The number that a whole token makes, if it is one.
+number_scan::ScannedNumber scan_token(std::string_view text) {
+    const char* const end = text.data() + text.size();
+    if (text.empty()) return {};
+    return number_scan::scan(text.data(), number_scan::BoundedText{end});
 }
 
-// Sign, digits with an optional point (at least one digit), then an optional
-// exponent letter E or D with an optional sign and at least one digit.
-bool is_real_form(std::string_view text) {
-    std::size_t at = skip_sign(text, 0);
-    std::size_t integer_end = skip_digits(text, at);
-    std::size_t mantissa_digits = integer_end - at;
-    at = integer_end;
-    if (at < text.size() && text[at] == '.') {
-        std::size_t fraction_end = skip_digits(text, at + 1);
-        mantissa_digits += fraction_end - (at + 1);
-        at = fraction_end;
+bool is_whole_number(const number_scan::ScannedNumber& number, std::string_view text) {
+    return number.is_number() && number.end == text.data() + text.size();
+}
+
+// Significant digits kept of a longer mantissa: more than the 767 that the
+// rounding of a double can hinge on, so the digits after them count only by
+// whether any is not zero, for which one more digit 1 stands.
+constexpr std::ptrdiff_t MOST_SIGNIFICANT_DIGITS = 800;
+// Room for a sign, those digits, the 1, and an exponent.
+constexpr std::size_t DECIMAL_TEXT_SIZE = MOST_SIGNIFICANT_DIGITS + 32;
+
+// The number as from_chars takes it, of the same value in bounded room: a
+// minus sign, the significant digits and an exponent letter e with the
+// power of ten of the last digit written.
+std::size_t decimal_text(std::string_view text, const number_scan::ScannedNumber& number, char* out) {
+    char* cursor = out;
+    if (number.negative) *cursor++ = '-';
+    const char* at = text.data() + (text.front() == '-' || text.front() == '+');
+    const std::ptrdiff_t integer_digits = number.digit_count - number.fraction_digits;
+    std::ptrdiff_t index = 0;  // of the digit at `at`, the point not counted
+    std::ptrdiff_t first_significant = -1;
+    bool dropped_non_zero = false;
+    for (; index != number.digit_count; ++at) {
+        if (*at == '.') continue;
+        const char digit = *at;
+        if (first_significant < 0 && digit != '0') first_significant = index;
+        if (first_significant >= 0) {
+            if (index - first_significant < MOST_SIGNIFICANT_DIGITS) {
+                *cursor++ = digit;
+            } else if (digit != '0') {
+                dropped_non_zero = true;
+            }
+        }
+        ++index;
     }
-    if (mantissa_digits == 0) return false;
-    if (at == text.size()) return true;
-    char letter = text[at];
-    if (letter != 'E' && letter != 'e' && letter != 'D' && letter != 'd') return false;
-    std::size_t exponent_start = skip_sign(text, at + 1);
-    std::size_t exponent_end = skip_digits(text, exponent_start);
-    return exponent_end > exponent_start && exponent_end == text.size();
+    std::int64_t power = number.exponent;
+    if (first_significant < 0) {
+        *cursor++ = '0';
+    } else {
+        const std::ptrdiff_t kept = std::min(number.digit_count - first_significant, MOST_SIGNIFICANT_DIGITS);
+        power += integer_digits - first_significant - kept;
+        if (dropped_non_zero) {
+            *cursor++ = '1';
+            --power;
+        }
+    }
+    *cursor++ = 'e';
+    cursor = std::to_chars(cursor, out + DECIMAL_TEXT_SIZE, power).ptr;
+    return static_cast<std::size_t>(cursor - out);
 }
 
-// The value of a text in real form, rounded once to the nearest T. The text is
-// copied so that a D exponent can become E and plus signs can go, which
-// from_chars does not take.
+// The value of a number, rounded once to the nearest T.
 template <typename T>
-T decimal_value(std::string_view text) {
-    char local[80];
-    std::string spill;  // only for values too long for the local buffer
-    char* copy = local;
-    if (text.size() >= sizeof local) {
-        spill.resize(text.size() + 1);
-        copy = spill.data();
-    }
-    std::size_t length = 0;
-    for (char c : text) {
-        if (c == '+') continue;
-        copy[length++] = (c == 'D' || c == 'd') ? 'E' : c;
-    }
+T decimal_value(std::string_view text, const number_scan::ScannedNumber& number) {
+    char copy[DECIMAL_TEXT_SIZE + 1];
+    const std::size_t length = decimal_text(text, number, copy);
     copy[length] = '\0';
     T value{};
     auto [end, error] = std::from_chars(copy, copy + length, value);
@@ -90,25 +112,16 @@ T decimal_value(std::string_view text) {
 [[noreturn]] void conversion_error(int unit) { fatal_io_error(IoError::ConversionError, unit); }
 [[noreturn]] void syntax_error(int unit) { fatal_io_error(IoError::SyntaxError, unit); }
 
-bool plain_integer_value(std::string_view text, std::int32_t& value) {
-    const char* at = text.data();
-    return !text.empty() && scan_plain_integer(at, text.data() + text.size(), value);
-}
-
 // Digits beyond the 32-bit range, and values in the form of a real, which
 // are truncated toward zero.
 std::int32_t integer_value(std::string_view text, int unit) {
+    const number_scan::ScannedNumber number = scan_token(text);
+    if (!is_whole_number(number, text)) conversion_error(unit);
     std::int32_t plain = 0;
-    if (plain_integer_value(text, plain)) return plain;
-    if (!is_real_form(text)) conversion_error(unit);
-    double value = std::trunc(decimal_value<double>(text));
+    if (number_scan::plain_integer(number, plain)) return plain;
+    double value = std::trunc(decimal_value<double>(text, number));
     if (!std::isfinite(value) || value < -2147483648.0 || value > 2147483647.0) conversion_error(unit);
     return static_cast<std::int32_t>(value);
-}
-
-bool short_real_value(std::string_view text, float& value) {
-    const char* at = text.data();
-    return !text.empty() && scan_short_real(at, text.data() + text.size(), value);
 }
 
 // No model value can mean infinity: a real that rounds beyond the largest
@@ -119,10 +132,11 @@ float finite_or_conversion_error(float value, int unit) {
 }
 
 float real_value(std::string_view text, int unit) {
+    const number_scan::ScannedNumber number = scan_token(text);
+    if (!is_whole_number(number, text)) conversion_error(unit);
     float value;
-    if (short_real_value(text, value)) return finite_or_conversion_error(value, unit);
-    if (!is_real_form(text)) conversion_error(unit);
-    return finite_or_conversion_error(decimal_value<float>(text), unit);
+    if (number_scan::short_real(number, value)) return value;
+    return finite_or_conversion_error(decimal_value<float>(text, number), unit);
 }
 
 // One value as found in the text: an unquoted token of the current line, or

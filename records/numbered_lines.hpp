@@ -13,34 +13,20 @@
 #include <cstring>
 #include <string_view>
 
-#include "records/plain_numbers.hpp"
+#include "records/number_scan.hpp"
 #include "records/units.hpp"
 
 namespace sferonda {
 
 namespace numbered_lines {
 
-using plain_numbers::is_blank;
+using number_scan::is_blank;
 
 // The scanners below read text of whole lines from the input buffer: every
 // line ends with a line feed before the end of the text, so a run of digits,
 // blanks or anything but a line feed stops there without a bound to test,
 // and LineSource::READ_AHEAD bytes after the text may be read eight at a
 // time.
-
-// Appends the digits from `at` on to `value` and answers where they end;
-// more than 19 digits may wrap `value`, and the callers refuse them.
-// Unrolled, so that a digit costs no step of the pointer: the runs of a
-// model file are short.
-[[gnu::always_inline]] inline const char* append_digits(const char* at, std::uint64_t& value) {
-    for (;; at += 4) {
-        for (int k = 0; k < 4; ++k) {
-            const unsigned digit = static_cast<unsigned char>(at[k]) - unsigned{'0'};
-            if (digit > 9) return at + k;
-            value = value * 10 + digit;
-        }
-    }
-}
 
 // A value ends before a blank, a tab or the line end (a line feed, or a
 // carriage return right before one, which the free-form read drops).
@@ -150,79 +136,49 @@ constexpr auto TEN_TO_EIGHT_LESS_BYTES = [] {
 
 // Blanks, then a sign and at most 10 digits within the 32-bit range.
 [[gnu::always_inline]] inline bool scan_value(const char*& at, std::int32_t& value) {
-    constexpr std::uint64_t MOST_POSITIVE = 2147483647ULL;
-    const char* next = after_blanks(at);
+    const char* const start = after_blanks(at);
     // One digit, as colors are written, at the end of the line or before a blank.
-    const unsigned first_digit = static_cast<unsigned char>(*next) - unsigned{'0'};
-    if (first_digit <= 9 && (next[1] == '\n' || next[1] == ' ')) {
+    const unsigned first_digit = static_cast<unsigned char>(*start) - unsigned{'0'};
+    if (first_digit <= 9 && (start[1] == '\n' || start[1] == ' ')) {
         value = static_cast<std::int32_t>(first_digit);
-        at = next + 1;
+        at = start + 1;
         return true;
     }
-    const bool negative = *next == '-';
-    if (negative || *next == '+') ++next;
-    std::uint64_t magnitude = 0;
-    const char* const digits_end = append_digits(next, magnitude);
-    // One to ten digits: the count less one, unsigned, below ten.
-    if (static_cast<std::size_t>(digits_end - next) - 1 >= 10) return false;
-    const char* const after = after_value_end(digits_end);
-    if (after == nullptr || magnitude > MOST_POSITIVE + (negative ? 1 : 0)) return false;
-    value = static_cast<std::int32_t>(negative ? -static_cast<std::int64_t>(magnitude)
-                                               : static_cast<std::int64_t>(magnitude));
+    const number_scan::ScannedNumber number = number_scan::scan<number_scan::Form::SignAndDigits>(start, number_scan::LineText{});
+    std::int32_t found;
+    if (!number_scan::plain_integer(number, found)) return false;
+    const char* const after = after_value_end(number.end);
+    if (after == nullptr) return false;
+    value = found;
     at = after;
     return true;
 }
 
-// An exponent letter (E, e, D or d), a sign and one to three digits, added to `power`.
-[[gnu::always_inline]] inline bool scan_exponent(const char*& at, int& power) {
-    const char letter = *at;
-    if (letter != 'E' && letter != 'e' && letter != 'D' && letter != 'd') return false;
-    const char* next = at + 1;
-    const bool negative = *next == '-';
-    if (negative || *next == '+') ++next;
-    const char* const digits_start = next;
-    std::uint64_t exponent = 0;
-    next = append_digits(next, exponent);
-    if (next == digits_start || next - digits_start > 3 || !ends_value(next)) return false;
-    power += negative ? -static_cast<int>(exponent) : static_cast<int>(exponent);
-    at = next;
+// A short real from `start` that eight bytes did not hold, `at` moved past
+// the end of it; kept out of line, away from the common case's registers.
+[[gnu::noinline]] inline bool scan_short_real(const char*& at, const char* start, float& value) {
+    const number_scan::ScannedNumber number = number_scan::scan(start, number_scan::LineText{});
+    const char* const after = after_value_end(number.end);
+    if (after == nullptr || !number_scan::short_real(number, value)) return false;
+    at = after;
     return true;
 }
 
-// Blanks, then a short real: a sign, digits with an optional point (at most
-// 19 digits in all, making an integer below 2^24, at least one), an optional
-// exponent, the power of ten at most 10 either way.
+// Blanks, then a short real (number_scan::short_real): most often digits
+// with at most one point, converted eight bytes at a time.
 [[gnu::always_inline]] inline bool scan_value(const char*& at, float& value) {
-    using namespace plain_numbers;
-    const char* next = after_blanks(at);
-    const bool negative = *next == '-';
-    if (negative || *next == '+') ++next;
+    const char* const start = after_blanks(at);
+    const bool negative = *start == '-';
     float short_magnitude;
     const char* short_end;
-    if (eight_bytes::real(next, short_magnitude, short_end)) {
+    if (eight_bytes::real(start + (negative || *start == '+'), short_magnitude, short_end)) {
         if (const char* const after = after_value_end(short_end)) {
             value = negative ? -short_magnitude : short_magnitude;
             at = after;
             return true;
         }
     }
-    const char* const integer_start = next;
-    std::uint64_t digits = 0;
-    next = append_digits(next, digits);
-    std::ptrdiff_t digit_count = next - integer_start;
-    int power = 0;
-    if (*next == '.') {
-        const char* const fraction_start = ++next;
-        next = append_digits(next, digits);
-        power = -static_cast<int>(next - fraction_start);
-        digit_count -= power;
-    }
-    if (digit_count == 0 || digit_count > 19 || digits >= EXACT_FLOAT_INTEGERS) return false;
-    if (!ends_value(next) && !scan_exponent(next, power)) return false;
-    if (power < -LARGEST_EXACT_POWER || power > LARGEST_EXACT_POWER) return false;
-    value = short_real(digits, power, negative);
-    at = after_value_end(next);
-    return true;
+    return scan_short_real(at, start, value);
 }
 
 // The line number as the common form writes it (digits, no sign, no

@@ -219,6 +219,29 @@ TEST(ListRead, RealFormsRoundToTheNearestFloat) {
     }
 }
 
+// Mantissas far longer than the digits that decide a rounding: only whether
+// any digit after those is not zero still counts.
+TEST(ListRead, LongMantissasRoundAsTheirExactValue) {
+    const std::string zeros(1000, '0');
+    const struct {
+        std::string text;
+        float expected;
+    } cases[] = {
+        {"1.000000059604644775390625" + zeros, 1.0f},             // 1 + 2^-24, a tie: to even
+        {"1.000000059604644775390625" + zeros + "1", 0x1.000002p+0f},  // just above the tie
+        {"1" + zeros + "e-1000", 1.0f},                            // integer digits past the kept ones
+        {"-0." + zeros + "25E1001", -2.5f},                        // leading zeros after the point
+        {"0." + zeros, 0.0f},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.text.substr(0, 40));
+        serve(test.text + "\n");
+        float value = -123.0f;
+        read_list_or_fail(UNIT, {value});
+        EXPECT_EQ(value, test.expected);
+    }
+}
+
 TEST(ListRead, TinyNegativeRealKeepsItsSign) {
     serve("-1e-50\n");
     float value = 1.0f;
