@@ -24,7 +24,7 @@ struct BinaryValue {
 BinaryValue binary_value(float value) {
     std::uint32_t bits;
     std::memcpy(&bits, &value, sizeof bits);
-    const int biased = static_cast<int>(bits >> 23 & 0xFF);
+    const int biased = static_cast<int>((bits >> 23) & 0xFF);
     const std::uint32_t fraction = bits & 0x7FFFFF;
     if (biased == 0) return {fraction, -149};  // zero and the subnormals
     return {fraction | 0x800000, biased - 150};
@@ -42,7 +42,8 @@ bool rounded_quotient(Wide numerator, Wide denominator, std::uint64_t& rounded) 
     return true;
 }
 
-// m * 2^shift, shift below 0, rounded.
+// numerator * 2^-shift rounded to nearest, ties to even, for shift above 0;
+// false when the result outgrows 64 bits.
 bool shifted_right_rounded(Wide numerator, int shift, std::uint64_t& rounded) {
     if (shift >= 127) {
         // numerator below 2^103 is less than half of 2^shift.
@@ -61,11 +62,8 @@ bool shifted_right_rounded(Wide numerator, int shift, std::uint64_t& rounded) {
 
 // m * 2^e * 10^power rounded, written m * 5^power * 2^(e + power).
 bool scaled_binary_rounded(BinaryValue binary, int power, std::uint64_t& rounded) {
+    if (narrow_scaled(binary.m, binary.e, power, rounded)) return true;
     const int twos = binary.e + power;
-    if (power >= 0 && power <= LARGEST_NARROW_POWER_OF_FIVE && twos < 0 && twos > -64) {
-        rounded = rounded_right_shift(binary.m * POWERS_OF_FIVE[power], -twos);
-        return true;
-    }
     if (power >= 0) {
         if (power > LARGEST_POWER_OF_FIVE) return false;
         const Wide numerator = Wide{binary.m} * POWERS_OF_FIVE[power];  // below 2^87

@@ -6,6 +6,7 @@
 // result; callers then take std::to_chars.
 
 #include <array>
+#include <cassert>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -41,8 +42,10 @@ inline constexpr auto POWERS_OF_TEN = [] {
 // The common case in 64 bits: 2^24 * 5^16 is below 2^63.
 constexpr int LARGEST_NARROW_POWER_OF_FIVE = 16;
 
-// numerator * 2^-shift rounded to nearest, ties to even; 0 < shift < 64.
+// numerator * 2^-shift rounded to nearest, ties to even; 0 < shift < 64,
+// so that both shifts below stay within the word.
 [[gnu::always_inline]] inline std::uint64_t rounded_right_shift(std::uint64_t numerator, int shift) {
+    assert(shift > 0 && shift < 64);
     const std::uint64_t quotient = numerator >> shift;
     const std::uint64_t remainder = numerator & ((std::uint64_t{1} << shift) - 1);
     const std::uint64_t half = std::uint64_t{1} << (shift - 1);
@@ -66,7 +69,7 @@ constexpr int LARGEST_NARROW_POWER_OF_FIVE = 16;
                                                       int& exponent) {
     std::uint32_t bits;
     std::memcpy(&bits, &value, sizeof bits);
-    const int biased = static_cast<int>(bits >> 23 & 0xFF);
+    const int biased = static_cast<int>((bits >> 23) & 0xFF);
     if (biased != 0) {
         const int e = biased - 150;
         const std::uint64_t m = (bits & 0x7FFFFF) | 0x800000;

@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "records/decimal_digits.hpp"
+#include "records/overlapping_copy.hpp"
 
 namespace sferonda {
 
@@ -29,15 +30,14 @@ void fill_asterisks(char* out, int width) {
 
 // The blanks before a number are a few: words that overlap cost less than a call.
 void fill_blanks(char* out, int count) {
-    constexpr char BLANKS[8] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
+    constexpr char BLANKS[16] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
+    const auto size = static_cast<std::size_t>(count);
     if (count > 16) {
-        std::memset(out, ' ', static_cast<std::size_t>(count));
+        std::memset(out, ' ', size);
     } else if (count >= 8) {
-        std::memcpy(out, BLANKS, 8);
-        std::memcpy(out + count - 8, BLANKS, 8);
+        copy_overlapping<8>(out, BLANKS, size);
     } else if (count >= 4) {
-        std::memcpy(out, BLANKS, 4);
-        std::memcpy(out + count - 4, BLANKS, 4);
+        copy_overlapping<4>(out, BLANKS, size);
     } else if (count > 0) {
         out[0] = out[count / 2] = out[count - 1] = ' ';
     }

@@ -2,6 +2,7 @@
 #include <cstring>
 
 #include "records/field_format.hpp"
+#include "records/overlapping_copy.hpp"
 #include "records/record_write.hpp"
 #include "records/units.hpp"
 
@@ -9,22 +10,24 @@ namespace sferonda {
 
 namespace {
 
-// The columns of a field formatted earlier: most are 8 to 16 wide, copied as
-// two words that overlap rather than with a call.
+// The columns of a field formatted earlier: most are 8 to 16 wide.
 void copy_columns(char* out, std::string_view columns) {
     const std::size_t width = columns.size();
     if (width >= 8 && width <= 16) {
-        std::memcpy(out, columns.data(), 8);
-        std::memcpy(out + width - 8, columns.data() + width - 8, 8);
+        copy_overlapping<8>(out, columns.data(), width);
     } else {
         std::memcpy(out, columns.data(), width);
     }
 }
 
+// A field formatted earlier stands only where a field of its own edit
+// descriptor goes, or the record would not hold what its layout says.
+bool fits_field(const Value& value, const LayoutPiece& field) { return value.descriptor() == field.descriptor; }
+
 void format_field(char* out, const LayoutPiece& field, const Value& value) {
     using Kind = LayoutPiece::Kind;
     if (value.kind() == Value::Kind::Formatted) {
-        assert(field.kind != Kind::TextField && value.text().size() == static_cast<std::size_t>(field.width));
+        assert(fits_field(value, field));
         copy_columns(out, value.text());
         return;
     }

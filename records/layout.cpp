@@ -119,6 +119,11 @@ namespace {
 // Literal texts and blanks in a row become one literal text: the walk writes
 // them all or none (it stops only at a field), and one piece costs less to
 // write than several.
+char descriptor_letter(LayoutPiece::Kind kind) {
+    using Kind = LayoutPiece::Kind;
+    return kind == Kind::ExponentField ? 'E' : kind == Kind::FixedField ? 'F' : kind == Kind::IntegerField ? 'I' : 'A';
+}
+
 std::vector<LayoutPiece> merge_constant_runs(const std::vector<LayoutPiece>& pieces) {
     using Kind = LayoutPiece::Kind;
     std::vector<LayoutPiece> merged;
@@ -126,6 +131,7 @@ std::vector<LayoutPiece> merge_constant_runs(const std::vector<LayoutPiece>& pie
         const bool constant = piece.kind == Kind::Literal || piece.kind == Kind::Blanks;
         if (!constant) {
             merged.push_back(piece);
+            merged.back().descriptor = descriptor_code(descriptor_letter(piece.kind), piece.width, piece.precision);
             continue;
         }
         if (merged.empty() || merged.back().kind != Kind::Literal) merged.push_back({Kind::Literal, 0, 0, {}});
@@ -163,8 +169,8 @@ Layout::Layout(std::string_view notation) {
     // Repeated fields and groups are unrolled: the walk then stops at the first
     // field without a value wherever it stands, as it would inside a group.
     pieces_ = merge_constant_runs(parser.parse_sequence(false));
-    file_image_ = record_image(pieces_, "\r\n");
-    console_image_ = record_image(pieces_, "\n");
+    crlf_image_ = record_image(pieces_, line_end_text(LineEnd::CrLf));
+    lf_image_ = record_image(pieces_, line_end_text(LineEnd::Lf));
 }
 
 }  // namespace sferonda

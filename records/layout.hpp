@@ -9,6 +9,9 @@
 #include <string_view>
 #include <vector>
 
+#include "records/line_end.hpp"
+#include "records/value.hpp"
+
 namespace sferonda {
 
 struct LayoutPiece {
@@ -18,6 +21,7 @@ struct LayoutPiece {
     int width = 0;      // field width, or the number of blanks
     int precision = 0;  // m of Iw.m, d of Fw.d and Ew.d
     std::string text;   // the literal text
+    std::int32_t descriptor = 0;  // descriptor_code of a number field
 
     bool takes_value() const {
         return kind != Kind::Literal && kind != Kind::Blanks && kind != Kind::LineBreak;
@@ -42,17 +46,17 @@ public:
     explicit Layout(std::string_view notation);
 
     const std::vector<LayoutPiece>& pieces() const { return pieces_; }
-    std::size_t field_count() const { return file_image_.fields.size(); }
+    std::size_t field_count() const { return crlf_image_.fields.size(); }
 
-    // The whole record with lines ended by `line_end`: CR LF or LF.
-    const RecordImage& image(std::string_view line_end) const {
-        return line_end.size() == 2 ? file_image_ : console_image_;
+    // The whole record with lines ended as `line_end` says.
+    const RecordImage& image(LineEnd line_end) const {
+        return line_end == LineEnd::CrLf ? crlf_image_ : lf_image_;
     }
 
 private:
     std::vector<LayoutPiece> pieces_;
-    RecordImage file_image_;
-    RecordImage console_image_;
+    RecordImage crlf_image_;
+    RecordImage lf_image_;
 };
 
 }  // namespace sferonda

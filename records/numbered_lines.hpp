@@ -9,6 +9,7 @@
 // to the point where the line parted from the common form.
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
@@ -19,6 +20,9 @@
 namespace sferonda {
 
 namespace numbered_lines {
+
+// Eight bytes of text are loaded as one word, the first byte its lowest.
+static_assert(std::endian::native == std::endian::little, "the bulk read takes text as little-endian words");
 
 using number_scan::is_blank;
 
@@ -105,7 +109,7 @@ constexpr auto TEN_TO_EIGHT_LESS_BYTES = [] {
     const int first_index = __builtin_ctzll(first);
     const std::uint64_t before_first = (first >> 7) - 1;
     std::uint64_t digits;
-    if ((values >> (first_index - 7) & 0xFF) == POINT) {
+    if (((values >> (first_index - 7)) & 0xFF) == POINT) {
         const std::uint64_t rest = others & (others - 1);
         const std::uint64_t second = rest & (0 - rest);  // top bit of the byte that ends the value
         // None within the eight bytes, or right after a point that stands alone.

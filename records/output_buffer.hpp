@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "records/line_end.hpp"
+
 namespace sferonda {
 
 class OutputBuffer {
@@ -29,9 +31,9 @@ public:
         if (!text.empty()) std::memcpy(grab(text.size()), text.data(), text.size());
     }
     void append_blanks(std::size_t count) { std::memset(grab(count), ' ', count); }
-    std::string_view line_end() const { return console_ ? "\n" : "\r\n"; }
+    LineEnd line_end() const { return console_ ? LineEnd::Lf : LineEnd::CrLf; }
     void end_line() {
-        if (console_) {
+        if (line_end() == LineEnd::Lf) {
             *grab(1) = '\n';
         } else {
             char* place = grab(2);

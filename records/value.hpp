@@ -9,9 +9,17 @@
 
 namespace sferonda {
 
-// The exact columns of a field formatted earlier, copied as they are.
+// An edit descriptor's letter (E, F or I), width and digits, as one number
+// that one comparison checks.
+constexpr std::int32_t descriptor_code(char letter, int width, int digits) {
+    return (std::int32_t{letter} << 16) | (width << 8) | digits;
+}
+
+// The exact columns of a field formatted earlier, copied as they are into
+// a field of the same edit descriptor (descriptor_code).
 struct FormattedField {
     std::string_view columns;
+    std::int32_t descriptor;
 };
 
 class Value {
@@ -23,12 +31,13 @@ public:
     Value(const Name& name) : kind_(Kind::Text), text_(as_view(name)) {}
     Value(std::int32_t integer) : kind_(Kind::Integer), integer_(integer) {}
     Value(float real) : kind_(Kind::Real), real_(real) {}
-    Value(FormattedField field) : kind_(Kind::Formatted), text_(field.columns) {}
+    Value(FormattedField field) : kind_(Kind::Formatted), text_(field.columns), integer_(field.descriptor) {}
 
     Kind kind() const { return kind_; }
     std::string_view text() const { return text_; }  // of a text or a formatted field
     std::int32_t integer() const { return integer_; }
     float real() const { return real_; }
+    std::int32_t descriptor() const { return integer_; }  // of a formatted field
 
 private:
     Kind kind_;

@@ -7,6 +7,10 @@
 #include <array>
 #include <string_view>
 
+#include "records/layout.hpp"
+#include "records/record_write.hpp"
+#include "records/units.hpp"
+
 namespace sferonda {
 namespace {
 
@@ -25,6 +29,19 @@ TEST(CentreFields, EachBeadAndAxisHasItsOwnColumns) {
     EXPECT_EQ(centres.x(3).columns, "  0.00000E+00");
     EXPECT_EQ(centres.y(3).columns, "  0.00000E+00");  // no minus sign on zero
     EXPECT_EQ(centres.z(3).columns, "  0.10000E+21");
+}
+
+// A centre's columns are E13.5: copied into a field of any other edit
+// descriptor they would not hold what that field's layout says.
+TEST(CentreFieldsDeathTest, GoOnlyWhereAnE13_5FieldGoes) {
+    const std::array<float, 2> coordinate{0.0f, 1.5f};
+    const CentreFields centres(1, coordinate, coordinate, coordinate);
+    capture_console_output();
+    write_formatted(CONSOLE_OUTPUT_UNIT, Layout("(E13.5)"), {centres.x(1)});
+    for (const char* notation : {"(F13.5)", "(E13.4)", "(E14.5)"}) {
+        SCOPED_TRACE(notation);
+        EXPECT_DEATH(write_formatted(CONSOLE_OUTPUT_UNIT, Layout(notation), {centres.x(1)}), "fits_field");
+    }
 }
 
 }  // namespace

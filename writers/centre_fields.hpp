@@ -32,7 +32,7 @@ private:
         assert(bead >= 1 && bead <= count_);
         const std::size_t start =
             static_cast<std::size_t>(bead - 1) * 3 * WIDTH + static_cast<std::size_t>(axis) * WIDTH;
-        return {std::string_view(columns_.data() + start, WIDTH)};
+        return {std::string_view(columns_.data() + start, WIDTH), descriptor_code('E', WIDTH, DIGITS)};
     }
 
     std::int32_t count_;

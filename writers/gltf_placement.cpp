@@ -33,7 +33,9 @@ std::optional<NodePlacement> place_connector(const BeadModel& model, std::int32_
     if (!(radius > 0.0f)) return std::nullopt;
     const std::int32_t first = model.connector_first[k];
     const std::int32_t second = model.connector_second[k];
-    // Differences of floats are exact in double, and their squares cannot overflow there.
+    // Differences taken in double: exact unless the two floats lie more than 29
+    // binary orders apart (then the larger one, rounded once), and their
+    // squares cannot overflow there.
     const double dx = double(model.bead_x[second]) - double(model.bead_x[first]);
     const double dy = double(model.bead_y[second]) - double(model.bead_y[first]);
     const double dz = double(model.bead_z[second]) - double(model.bead_z[first]);
