@@ -10,8 +10,8 @@ if ! command -v git >/dev/null; then
   echo "SKIPPED: git is not installed, so no tarball can be made"
   exit 77
 fi
-if ! commit="$(git -C "$source" rev-parse --verify -q HEAD^{commit})" ||
-   [ "$(cd "$source" && pwd -P)" != "$(git -C "$source" rev-parse --show-toplevel)" ]; then
+if ! commit="$(git -C "$source" rev-parse --verify -q HEAD^{commit} 2>/dev/null)" ||
+   [ "$(cd "$source" && pwd -P)" != "$(git -C "$source" rev-parse --show-toplevel 2>/dev/null)" ]; then
   echo "SKIPPED: $source is not a git checkout, so no tarball can be made"
   exit 77
 fi
