@@ -11,14 +11,23 @@ add_compile_options(
 # Every date that lands in a file (the manual page, the package's changelog
 # and file times) comes from SOURCE_DATE_EPOCH: as given, else the time of
 # the last commit, else a fixed date. Set here, string(TIMESTAMP) follows it.
+# A checkout asks git; a tarball made by `git archive` has the time in
+# commit-time.txt (export-subst), so that it builds the checkout's bytes.
+# Only a .git of the source folder itself counts: one of a folder around an
+# unpacked tarball would give another commit's time.
 if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
-  execute_process(COMMAND git log -1 --format=%ct
-    WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
-    OUTPUT_VARIABLE last_commit_time
-    OUTPUT_STRIP_TRAILING_WHITESPACE
-    RESULT_VARIABLE git_status
-    ERROR_QUIET)
-  if(git_status EQUAL 0 AND last_commit_time MATCHES "^[0-9]+$")
+  set(last_commit_time "")
+  if(EXISTS ${PROJECT_SOURCE_DIR}/.git)
+    execute_process(COMMAND git log -1 --format=%ct
+      WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+      OUTPUT_VARIABLE last_commit_time
+      OUTPUT_STRIP_TRAILING_WHITESPACE
+      ERROR_QUIET)
+  elseif(EXISTS ${PROJECT_SOURCE_DIR}/cmake/commit-time.txt)
+    file(STRINGS ${PROJECT_SOURCE_DIR}/cmake/commit-time.txt last_commit_time LIMIT_COUNT 1)
+  endif()
+  # Unexpanded, the file still holds its $Format placeholder.
+  if(last_commit_time MATCHES "^[0-9]+$")
     set(ENV{SOURCE_DATE_EPOCH} ${last_commit_time})
   else()
     set(ENV{SOURCE_DATE_EPOCH} 1796083200)  # 2026-12-01 00:00 UTC

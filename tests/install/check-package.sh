@@ -30,20 +30,9 @@ copy_source() {
   fi
 }
 
-# One Release configuration without the tests, the program, then cpack.
 build_package() {  # folder umask
-  folder="$1"
-  mkdir -p "$folder/sferonda" && cp -R "$scratch/source/." "$folder/sferonda/" || return 1
-  (
-    umask "$2"
-    cmake -S "$folder/sferonda" -B "$folder/sferonda/build" \
-      -DCMAKE_BUILD_TYPE=Release -DSFERONDA_TESTS=OFF &&
-    cmake --build "$folder/sferonda/build" -j2 &&
-    cd "$folder/sferonda/build" && cpack -G DEB
-  ) > "$folder/build.log" 2>&1
-  status=$?
-  [ "$status" -eq 0 ] || { echo "the package build in $folder failed:"; tail -n 30 "$folder/build.log"; }
-  return "$status"
+  mkdir -p "$1/sferonda" && cp -R "$scratch/source/." "$1/sferonda/" || return 1
+  sh "$(dirname "$0")/build-package.sh" "$1" "$2"
 }
 
 copy_source "$scratch/source" || { echo "could not copy the source"; exit 1; }
