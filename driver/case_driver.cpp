@@ -55,7 +55,7 @@ void run_cases() {
     Name main_input_file_name = make_name("");
     read_list_or_fail(CONSOLE_INPUT_UNIT, {main_input_file_name});
     open_old(MAIN_INPUT_UNIT, trimmed(main_input_file_name));
-    open_unknown(LOG_UNIT, LOG_FILE_NAME);
+    open_unknown_for_this_run(LOG_UNIT, LOG_FILE_NAME);
 
     // The case values are single variables: a null value in the main input
     // file keeps what the previous case left in them.

@@ -1,10 +1,9 @@
 #include "driver/display_types.hpp"
 
-#include <cmath>
-
 #include "records/record_write.hpp"
 #include "records/run_end.hpp"
 #include "records/units.hpp"
+#include "writers/model_checks.hpp"
 #include "writers/polyray_writer.hpp"
 #include "writers/pov_full_writer.hpp"
 #include "writers/pov_pre_writer.hpp"
@@ -21,18 +20,6 @@ constexpr int CONSOLE = CONSOLE_OUTPUT_UNIT;
 PdbConnectorPairs& pdb_connector_pairs() {
     static PdbConnectorPairs pairs{};
     return pairs;
-}
-
-// Every bead is compared with the first one only, in double precision:
-// with a first radius of 0 the quotient is infinite or not a number, and
-// only an infinite one counts as unequal.
-bool has_unequal_beads(const BeadModel& model, float first_radius) {
-    const double limit = 0.1f;
-    for (std::int32_t i = 2; i <= model.bead_count; ++i) {
-        double relative = (double(model.bead_radius[i]) - double(first_radius)) / double(first_radius);
-        if (std::fabs(relative) > limit) return true;
-    }
-    return false;
 }
 
 // The pseudo-PDB limits: one size for every bead, and at most

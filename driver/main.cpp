@@ -2,17 +2,19 @@
 // input file lists them; or, given arguments, runs one command.
 
 #include <csignal>
+#include <new>
 #include <string_view>
 #include <vector>
 
 #include "driver/case_driver.hpp"
 #include "driver/command_line.hpp"
+#include "records/fatal_error.hpp"
 #include "records/run_end.hpp"
 #include "records/units.hpp"
 
-int main(int argc, char** argv) {
-    // A closed console then shows up as a failed write, reported like any other.
-    std::signal(SIGPIPE, SIG_IGN);
+namespace {
+
+int run(int argc, char** argv) {
     if (argc > 1) {
         const std::vector<std::string_view> arguments(argv + 1, argv + argc);
         return sferonda::run_command_line(arguments);
@@ -24,4 +26,18 @@ int main(int argc, char** argv) {
         return sferonda::finish_run(ended);
     }
     return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // A closed console then shows up as a failed write, reported like any other.
+    std::signal(SIGPIPE, SIG_IGN);
+    // Memory that cannot be had ends the run with its fatal line, wherever it was asked for.
+    std::set_new_handler(sferonda::fatal_memory_error);
+    try {
+        return run(argc, argv);
+    } catch (const std::bad_alloc&) {  // an array too long to ask for at all
+        sferonda::fatal_memory_error();
+    }
 }

@@ -1,6 +1,7 @@
 #include "records/fatal_error.hpp"
 
 #include <cstdio>
+#include <cstdlib>
 #include <unistd.h>
 
 #include "records/run_end.hpp"
@@ -17,13 +18,14 @@ const char* message_pattern(IoError error) {
         case IoError::OpenFailure: return "open failure, unit %d, file %s";
         case IoError::WriteFailure: return "error during write, unit %d, file %s";
         case IoError::ReadFailure: return "error during read, unit %d, file %s";
+        case IoError::InsufficientMemory: return "insufficient virtual memory";
         case IoError::SyntaxError: return "list-directed I/O syntax error, unit %d, file %s";
         case IoError::ConversionError: return "input conversion error, unit %d, file %s";
     }
     return "unknown error, unit %d, file %s";
 }
 
-void write_all(int fd, const std::string& text) {
+void write_all(int fd, std::string_view text) {
     std::size_t done = 0;
     while (done < text.size()) {
         ssize_t count = ::write(fd, text.data() + done, text.size() - done);
@@ -56,6 +58,20 @@ void fatal_io_error(IoError error, int unit, std::string_view full_path) {
     if (unit != CONSOLE_OUTPUT_UNIT) output_unit(CONSOLE_OUTPUT_UNIT).try_flush();
     write_all(STDERR_FILENO, line + "\r\n");
     abort_run(static_cast<int>(error));
+}
+
+void fatal_memory_error() {
+    static bool ending = false;  // an allocation failing while the units are written out comes back here
+    char line[64];
+    const int length = std::snprintf(line, sizeof line, "%s (%i): %s\r\n", "forrtl: severe",
+                                     static_cast<int>(IoError::InsufficientMemory),
+                                     message_pattern(IoError::InsufficientMemory));
+    if (!ending) {
+        ending = true;
+        close_all_units_quietly();
+    }
+    write_all(STDERR_FILENO, std::string_view(line, static_cast<std::size_t>(length)));
+    std::_Exit(static_cast<int>(IoError::InsufficientMemory));
 }
 
 }  // namespace sferonda

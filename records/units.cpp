@@ -130,19 +130,41 @@ void open_old(int unit, std::string_view file_name) {
     opened.input = std::make_unique<LineSource>(fd, unit);
 }
 
-void open_unknown(int unit, std::string_view file_name) {
+namespace {
+
+// The lock comes before the file is emptied, so that another run holding it
+// keeps its records whole. A device has no records to lose and may serve
+// runs in several folders, so it is neither locked nor emptied.
+bool take_for_this_run(int fd) {
+    struct stat status {};
+    if (::fstat(fd, &status) != 0) return false;
+    if (!S_ISREG(status.st_mode)) return true;
+    return lock_for_this_run(fd) && ::ftruncate(fd, 0) == 0;
+}
+
+void open_for_writing(int unit, std::string_view file_name, bool for_this_run) {
     if (is_open(unit)) close_unit(unit);
     std::string name = system_name(unit, file_name);
     std::string path = full_path_name(file_name);
     refuse_file_of_other_unit(unit, name, path);
-    int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | (for_this_run ? 0 : O_TRUNC), 0666);
     if (fd < 0) fatal_io_error(IoError::OpenFailure, unit, path);
+    if (for_this_run && !take_for_this_run(fd)) {
+        ::close(fd);
+        fatal_io_error(IoError::OpenFailure, unit, path);
+    }
     UnitSlot& opened = slot(unit);
     opened.fd = fd;
     opened.path = std::move(path);
     opened.identity = regular_file_identity(fd);
     opened.output = std::make_unique<OutputBuffer>(fd, unit, false);
 }
+
+}  // namespace
+
+void open_unknown(int unit, std::string_view file_name) { open_for_writing(unit, file_name, false); }
+
+void open_unknown_for_this_run(int unit, std::string_view file_name) { open_for_writing(unit, file_name, true); }
 
 void close_unit(int unit) {
     UnitSlot& closing = slot(unit);

@@ -23,6 +23,11 @@ void open_old(int unit, std::string_view file_name);
 // unit (which then keeps its contents).
 void open_unknown(int unit, std::string_view file_name);
 
+// The same for a file that one run at a time may write, such as the log:
+// it is locked before it is emptied and stays locked while the unit is
+// open. Fatal error 30, the file untouched, when another run holds it.
+void open_unknown_for_this_run(int unit, std::string_view file_name);
+
 // Writes out what is buffered and closes the unit; fatal error 38 on failure.
 void close_unit(int unit);
 

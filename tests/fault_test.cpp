@@ -377,6 +377,26 @@ TEST(FatalErrors, FilesWrittenBeforeKeepTheirContents) {
     EXPECT_EQ(scratch.read("first.ppv").substr(0, 23), "#include \"colors.inc\"\r\n");
 }
 
+// In the smallest address space where the program gets past the loader
+// (which fails with status 127 or a signal), its first allocation fails:
+// error 41's line, not an abort.
+TEST(FatalErrors, MemoryThatCannotBeHadIsError41) {
+#ifdef __SANITIZE_ADDRESS__
+    GTEST_SKIP() << "the sanitizers reserve more address space than such a limit leaves";
+#endif
+    ScratchDirectory scratch;
+    scratch.write("main.inp", "-1\n");
+    auto run_in = [&scratch](long bytes) { return run_sferonda_in_address_space(scratch.path(), "main.inp\n", bytes); };
+    long fails = 1L << 20, loads = 1L << 32;
+    while (loads - fails > 4096) {
+        const long middle = fails + (loads - fails) / 2;
+        const int status = run_in(middle).exit_status;
+        (status >= 0 && status != 127 ? loads : fails) = middle;
+    }
+    ProcessResult run = run_in(loads);
+    EXPECT_EQ(run.standard_error, "forrtl: severe (41): insufficient virtual memory\r\n");
+    EXPECT_EQ(run.exit_status, 41);
+}
 
 // --- the console ---------------------------------------------------------------
 
@@ -435,6 +455,18 @@ TEST_F(ConsoleFaults, StandardInputThatCannotBeReadIsAReadError) {
     EXPECT_EQ(run.standard_error, "forrtl: severe (39): error during read, unit 5, file stdin\r\n");
     EXPECT_EQ(run.exit_status, 39);
     EXPECT_EQ(scratch_.read("stdout"), PROMPT_LINE);
+}
+
+// A command typed at the pause on a console that ends its lines with CR LF.
+TEST(ConsoleInput, ACommandTypedWithCrLfAtThePauseRunsWithoutTheCr) {
+    ScratchDirectory scratch;
+    scratch.write("one.dat", "1\n1 0 0 0 1\n0\n");
+    scratch.write("two.col", "2\n1 2\n2 2\n0\n");
+    scratch.write("main.inp", case_lines(5, "one.dat", "two.col", "m") + "-1\n");
+    ProcessResult run = run_sferonda(scratch.path(), "main.inp\ntouch made\r\n\n");
+    EXPECT_EQ(run.exit_status, 0);
+    EXPECT_TRUE(scratch.exists("made"));
+    EXPECT_FALSE(scratch.exists("made\r"));
 }
 
 }  // namespace

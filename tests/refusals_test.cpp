@@ -7,6 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <cstdio>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -185,6 +190,73 @@ TEST(ProtectedFiles, ADeviceMayServeTheLogAndTheGraphicsFile) {
     EXPECT_EQ(run.exit_status, 0);
     EXPECT_EQ(run.standard_output,
               PROMPT_LINE + case_banner(5, "model.dat", "model.col", "m") + announced("m.pi") + FINAL_LINE);
+}
+
+// Starts the program in `folder` with `arguments`, its standard output
+// thrown away, once `prepare` has run in its process.
+pid_t start_sferonda(const std::string& folder, const std::function<void()>& prepare,
+                     std::vector<const char*> arguments) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        prepare();
+        ::freopen("/dev/null", "w", stdout);
+        arguments.insert(arguments.begin(), "sferonda");
+        arguments.push_back(nullptr);
+        if (::chdir(folder.c_str()) == 0) ::execv(SFERONDA_EXE, const_cast<char**>(arguments.data()));
+        ::_exit(127);
+    }
+    return child;
+}
+
+// One run per log at a time. The first run writes its first case and
+// waits at the pause of its second, its console a pipe the test keeps open;
+// a second run is refused before it touches the log. Once the first run is
+// killed, its lock goes with it.
+TEST(ProtectedFiles, ALogInUseIsRefusedToASecondRunUntilTheFirstEnds) {
+    ScratchDirectory scratch;
+    write_two_bead_model(scratch);
+    scratch.write("one.dat", "1\n1 0 0 0 1\n0\n");
+    scratch.write("main.inp", "5\nmodel.dat\nmodel.col\nfirst\n5\none.dat\nmodel.col\nm\n-1\n");
+    int console[2];
+    ASSERT_EQ(::pipe(console), 0);
+    const pid_t first = start_sferonda(scratch.path(), [&console] {
+        ::dup2(console[0], STDIN_FILENO);
+        ::close(console[1]);
+    }, {});
+    ::close(console[0]);
+    ASSERT_EQ(::write(console[1], "main.inp\n", 9), 9);
+    for (int wait = 0; wait < 1000 && scratch.read("sferonda-log.txt") != LOG_OF_FIRST_PI; ++wait) ::usleep(10000);
+    ASSERT_EQ(scratch.read("sferonda-log.txt"), LOG_OF_FIRST_PI);
+
+    ProcessResult second = run_sferonda(scratch.path(), "main.inp\n");
+    EXPECT_EQ(second.standard_error, "forrtl: severe (30): open failure, unit 2, file " +
+                                         scratch.file("sferonda-log.txt") + "\r\n");
+    EXPECT_EQ(second.exit_status, 30);
+    EXPECT_EQ(second.standard_output, PROMPT_LINE);
+    EXPECT_EQ(scratch.read("sferonda-log.txt"), LOG_OF_FIRST_PI);
+
+    ::kill(first, SIGKILL);
+    ::waitpid(first, nullptr, 0);
+    ::close(console[1]);
+    ProcessResult third = run_sferonda(scratch.path(), "main.inp\n");
+    EXPECT_EQ(third.standard_error, "");
+    EXPECT_EQ(third.exit_status, 0);
+}
+
+// `sferonda gltf` writes a temporary file beside its output first, named
+// by its process number, then renames it. A file that already holds that
+// name, made by the process before it runs the program, keeps its bytes.
+TEST(ProtectedFiles, AFileOfTheGltfTemporaryNameKeepsItsBytes) {
+    ScratchDirectory scratch;
+    write_two_bead_model(scratch);
+    auto temporary_of = [](pid_t process) { return "m.glb.tmp-" + std::to_string(process) + "-0"; };
+    const pid_t run = start_sferonda(scratch.path(), [&] { scratch.write(temporary_of(::getpid()), "kept\n"); },
+                                     {"gltf", "model.dat", "model.col", "m.glb"});
+    int status = -1;
+    ::waitpid(run, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(scratch.read(temporary_of(run)), "kept\n");
+    EXPECT_EQ(scratch.read("m.glb").substr(0, 4), "glTF");
 }
 
 // --- values no renderer can read -------------------------------------------

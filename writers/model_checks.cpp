@@ -23,6 +23,18 @@ double written_value(float value) {
 
 }  // namespace
 
+// Every bead is compared with the first one only, in double precision:
+// with a first radius of 0 the quotient is infinite or not a number, and
+// only an infinite one counts as unequal.
+bool has_unequal_beads(const BeadModel& model, float first_radius) {
+    const double limit = 0.1f;
+    for (std::int32_t i = 2; i <= model.bead_count; ++i) {
+        double relative = (double(model.bead_radius[i]) - double(first_radius)) / double(first_radius);
+        if (std::fabs(relative) > limit) return true;
+    }
+    return false;
+}
+
 void check_connector_beads(const BeadModel& model) {
     static const Layout first_bead("'ERROR: Invalid number of first bead:',I4,' for connector #',I4");
     static const Layout second_bead("'ERROR: Invalid number of second bead:',I4,' for connector #',I4");
@@ -53,6 +65,30 @@ void check_pov_colors(const BeadModel& model) {
     for (std::int32_t j = 1; j <= model.connector_count; ++j) {
         if (!is_pov_color(model.connector_color[j])) {
             write_formatted(CONSOLE_OUTPUT_UNIT, bad_connector, {j});
+            stop_run();
+        }
+    }
+}
+
+void check_sweep_color(std::int32_t sweep_color) {
+    if (!is_pov_color(sweep_color)) {
+        write_text_record(CONSOLE_OUTPUT_UNIT, "ERROR: Invalid index color.");
+        stop_run();
+    }
+}
+
+void check_vrml_colors(const BeadModel& model) {
+    static const Layout bad_bead("'ERROR: Bead #',I4,' invalid index color:',I2");
+    static const Layout bad_connector("'ERROR: Connector #',I4,' invalid index color:',I2");
+    for (std::int32_t i = 1; i <= model.bead_count; ++i) {
+        if (!is_vrml_color(model.bead_color[i])) {
+            write_formatted(CONSOLE_OUTPUT_UNIT, bad_bead, {i, model.bead_color[i]});
+            stop_run();
+        }
+    }
+    for (std::int32_t k = 1; k <= model.connector_count; ++k) {
+        if (!is_vrml_color(model.connector_color[k])) {
+            write_formatted(CONSOLE_OUTPUT_UNIT, bad_connector, {k, model.connector_color[k]});
             stop_run();
         }
     }

@@ -1,5 +1,7 @@
 #pragma once
-// Checks and notices that several writers share.
+// The checks of a model that the dispatcher and the writers make before
+// they write, with the color counts that they check against, and the
+// notices that several writers share. Each writer keeps its own color table.
 
 #include <cstdint>
 
@@ -8,9 +10,17 @@
 namespace sferonda {
 
 constexpr int POV_COLOR_COUNT = 5;
+constexpr int VRML_COLOR_COUNT = 7;
 
 // The color indices that the POV-Ray scenes know: 1 White to 5 Green.
 inline bool is_pov_color(std::int32_t color) { return color >= 1 && color <= POV_COLOR_COUNT; }
+
+// The color indices of the VRML world: 1 white to 7 cyan.
+inline bool is_vrml_color(std::int32_t color) { return color >= 1 && color <= VRML_COLOR_COUNT; }
+
+// Whether some bead's radius differs from `first_radius` by more than a
+// tenth of it, as the pseudo-PDB file, which has one size for all, warns.
+bool has_unequal_beads(const BeadModel& model, float first_radius);
 
 // Stops the run at the first connector, in connector order, whose first or
 // second bead number lies outside 1..bead_count.
@@ -19,6 +29,13 @@ void check_connector_beads(const BeadModel& model);
 // Stops the run at the first bead, then the first connector, whose color
 // index lies outside the five POV-Ray colors.
 void check_pov_colors(const BeadModel& model);
+
+// Stops the run when the wormlike scene's one color is not a POV-Ray color.
+void check_sweep_color(std::int32_t sweep_color);
+
+// Stops the run at the first bead, then the first connector, whose color
+// index lies outside the seven VRML colors.
+void check_vrml_colors(const BeadModel& model);
 
 // The console notice for a model that has no centre or size to frame it by.
 void report_unframeable_model();

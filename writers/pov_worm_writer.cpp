@@ -3,7 +3,6 @@
 #include "geometry/pov_frame.hpp"
 #include "records/layout.hpp"
 #include "records/record_write.hpp"
-#include "records/run_end.hpp"
 #include "records/units.hpp"
 #include "writers/model_checks.hpp"
 #include "writers/pov_full_colors.hpp"
@@ -60,10 +59,7 @@ bool MODPOVWORM(const BeadModel& model, std::int32_t sweep_color, int output_uni
         refuse_unframeable_model(output_unit);
         return false;
     }
-    if (!is_pov_color(sweep_color)) {
-        write_text_record(CONSOLE_OUTPUT_UNIT, "ERROR: Invalid index color.");
-        stop_run();
-    }
+    check_sweep_color(sweep_color);
 
     PovFrame frame;
     if (!POVFRAME(model, frame)) {

@@ -1,16 +1,13 @@
 #pragma once
 // The seven colors of the VRML world, shared by every writer that draws
-// with them, and the check that a model uses no other.
+// with them; model_checks.hpp counts them and checks a model against them.
 
 #include <array>
-#include <cstdint>
 #include <string_view>
 
-#include "driver/bead_model.hpp"
+#include "writers/model_checks.hpp"
 
 namespace sferonda {
-
-constexpr int VRML_COLOR_COUNT = 7;
 
 struct RgbColor {
     std::string_view name;
@@ -28,11 +25,5 @@ inline constexpr std::array<RgbColor, VRML_COLOR_COUNT + 1> VRML_RGB = {{
     {"magenta", 1.0f, 0.0f, 1.0f},
     {"cyan", 0.0f, 1.0f, 1.0f},
 }};
-
-inline bool is_vrml_color(std::int32_t color) { return color >= 1 && color <= VRML_COLOR_COUNT; }
-
-// Stops the run at the first bead, then the first connector, whose color
-// index lies outside the seven colors.
-void check_vrml_colors(const BeadModel& model);
 
 }  // namespace sferonda

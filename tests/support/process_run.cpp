@@ -28,12 +28,18 @@ void use_as(int fd, int standard_fd) {
     }
 }
 
-// Past the limit a write fails with EFBIG rather than ending the process.
-void limit_file_size(long bytes) {
-    if (bytes <= 0) return;
+// One resource of the child capped at `bytes` (0: none). Past a file size
+// limit a write fails with EFBIG rather than ending the process.
+struct Limit {
+    int resource = RLIMIT_FSIZE;
+    long bytes = 0;
+};
+
+void apply(Limit limit) {
+    if (limit.bytes <= 0) return;
     std::signal(SIGXFSZ, SIG_IGN);
-    const rlimit limit{static_cast<rlim_t>(bytes), static_cast<rlim_t>(bytes)};
-    ::setrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit value{static_cast<rlim_t>(limit.bytes), static_cast<rlim_t>(limit.bytes)};
+    ::setrlimit(limit.resource, &value);
 }
 
 struct Streams {
@@ -44,7 +50,7 @@ struct Streams {
 // streams (-1: closed) and returns its exit status, -1 when it did not exit
 // normally.
 int run_and_wait(const std::string& directory, Streams streams, const std::vector<std::string>& arguments,
-                 long file_size_limit) {
+                 Limit limit) {
     pid_t child = ::fork();
     if (child == 0) {
         use_as(streams.err, STDERR_FILENO);
@@ -54,7 +60,7 @@ int run_and_wait(const std::string& directory, Streams streams, const std::vecto
         std::vector<char*> argv{const_cast<char*>("sferonda")};
         for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
         argv.push_back(nullptr);
-        limit_file_size(file_size_limit);
+        apply(limit);
         ::execv(SFERONDA_EXE, argv.data());
         ::_exit(127);
     }
@@ -64,7 +70,7 @@ int run_and_wait(const std::string& directory, Streams streams, const std::vecto
 }
 
 ProcessResult run_process(const std::string& directory, std::string_view standard_input,
-                          const std::vector<std::string>& arguments, long file_size_limit) {
+                          const std::vector<std::string>& arguments, Limit limit) {
     // Standard streams go through files, so that no pipe can fill up and block.
     ScratchDirectory streams;
     streams.write("stdin", standard_input);
@@ -72,7 +78,7 @@ ProcessResult run_process(const std::string& directory, std::string_view standar
     int out = open_or_throw(streams.file("stdout"), O_WRONLY | O_CREAT | O_TRUNC);
     int err = open_or_throw(streams.file("stderr"), O_WRONLY | O_CREAT | O_TRUNC);
     ProcessResult result;
-    result.exit_status = run_and_wait(directory, {in, out, err}, arguments, file_size_limit);
+    result.exit_status = run_and_wait(directory, {in, out, err}, arguments, limit);
     ::close(in);
     ::close(out);
     ::close(err);
@@ -84,19 +90,24 @@ ProcessResult run_process(const std::string& directory, std::string_view standar
 }  // namespace
 
 ProcessResult run_sferonda(const std::string& directory, std::string_view standard_input) {
-    return run_process(directory, standard_input, {}, 0);
+    return run_process(directory, standard_input, {}, {});
+}
+
+ProcessResult run_sferonda_in_address_space(const std::string& directory, std::string_view standard_input,
+                                            long address_space) {
+    return run_process(directory, standard_input, {}, {RLIMIT_AS, address_space});
 }
 
 ProcessResult run_sferonda_with(const std::string& directory, const std::vector<std::string>& arguments,
                                 long file_size_limit) {
-    return run_process(directory, "", arguments, file_size_limit);
+    return run_process(directory, "", arguments, {RLIMIT_FSIZE, file_size_limit});
 }
 
 ProcessResult run_sferonda_on_streams(const std::string& directory, int input_fd, int output_fd) {
     ScratchDirectory streams;
     int err = open_or_throw(streams.file("stderr"), O_WRONLY | O_CREAT | O_TRUNC);
     ProcessResult result;
-    result.exit_status = run_and_wait(directory, {input_fd, output_fd, err}, {}, 0);
+    result.exit_status = run_and_wait(directory, {input_fd, output_fd, err}, {}, {});
     ::close(err);
     result.standard_error = streams.read("stderr");
     return result;

@@ -15,6 +15,10 @@ struct ProcessResult {
 
 ProcessResult run_sferonda(const std::string& directory, std::string_view standard_input);
 
+// The same with the process's address space capped at `address_space` bytes.
+ProcessResult run_sferonda_in_address_space(const std::string& directory, std::string_view standard_input,
+                                            long address_space);
+
 // The same with the caller's descriptors as standard input and output (-1:
 // closed), for consoles that fail; standard_output is then left empty.
 ProcessResult run_sferonda_on_streams(const std::string& directory, int input_fd, int output_fd);
