@@ -37,6 +37,8 @@ install(TARGETS sferonda RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${generated}/sferonda.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES README.md LICENSE ${generated}/copyright ${generated}/changelog.gz
   DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# The README's links lead into docs/: the pages and their pictures go with it.
+install(DIRECTORY docs/ DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs)
 install(FILES
     examples/main.inp examples/header.inc
     examples/chain.dat examples/chain.col
