@@ -1,5 +1,6 @@
 #include "driver/gltf_command.hpp"
 
+#include <optional>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
