@@ -5,6 +5,7 @@
 #include "driver/gltf_command.hpp"
 #include "records/run_end.hpp"
 #include "records/units.hpp"
+#include "records/write_all.hpp"
 
 namespace sferonda {
 
@@ -57,12 +58,8 @@ constexpr Command COMMANDS[] = {
 };
 
 int reject_arguments() {
-    std::string_view rest = USAGE_TEXT;
-    while (!rest.empty()) {
-        const ssize_t count = ::write(STDERR_FILENO, rest.data(), rest.size());
-        if (count <= 0) break;
-        rest.remove_prefix(static_cast<std::size_t>(count));
-    }
+    // The status tells the caller even when standard error cannot be written.
+    write_all(STDERR_FILENO, USAGE_TEXT);
     return USAGE_ERROR_STATUS;
 }
 

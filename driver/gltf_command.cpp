@@ -1,6 +1,9 @@
 #include "driver/gltf_command.hpp"
 
+#include <optional>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "driver/bead_model.hpp"
 #include "driver/model_reader.hpp"
@@ -10,6 +13,7 @@
 #include "records/run_end.hpp"
 #include "records/units.hpp"
 #include "records/whole_file_write.hpp"
+#include "records/write_all.hpp"
 #include "writers/gltf_writer.hpp"
 
 namespace sferonda {
@@ -18,14 +22,36 @@ namespace {
 
 constexpr int MODEL_PROBLEM_STATUS = 1;
 
+// Where the scene goes: a file of that name, or standard output itself.
+struct Output {
+    std::string name;
+    bool standard;
+};
+
+std::optional<FileIdentity> standard_output_identity() {
+    struct stat status {};
+    if (::fstat(STDOUT_FILENO, &status) != 0) return std::nullopt;
+    return FileIdentity{status.st_dev, status.st_ino};
+}
+
+// "-", or another name of the very file, pipe or device that standard output
+// is (/dev/stdout, or the file it was sent to): renaming a new file onto it
+// would not reach the reader of standard output, or would replace the link
+// /dev/stdout itself.
+bool names_standard_output(const std::string& name) {
+    if (name == "-") return true;
+    const auto named = identify_file(name);
+    return named && named == standard_output_identity();
+}
+
 // Replacing an input by the scene would destroy the model it was made from:
 // the open failure of the output, as when the batch meets a graphics file
 // that is one of its own files.
-void refuse_input_as_output(const std::string& output, std::string_view coordinates, std::string_view colors) {
-    const auto target = identify_file(output);
+void refuse_input_as_output(const Output& output, std::string_view coordinates, std::string_view colors) {
+    const auto target = output.standard ? standard_output_identity() : identify_file(output.name);
     if (!target) return;
     if (target == identify_file(std::string(coordinates)) || target == identify_file(std::string(colors))) {
-        fatal_io_error(IoError::OpenFailure, OUTPUT_UNIT, full_path_name(output));
+        fatal_io_error(IoError::OpenFailure, OUTPUT_UNIT, full_path_name(output.name));
     }
 }
 
@@ -36,7 +62,14 @@ void report_summary(const GltfSummary& summary) {
                                      summary.omitted_connectors, "connectors"});
 }
 
-int write_scene(const std::string& output) {
+void deliver(const Output& output, std::string_view glb) {
+    if (!output.standard) return write_whole_file(output.name, glb, OUTPUT_UNIT);
+    if (!write_all(STDOUT_FILENO, glb)) {
+        fatal_io_error(IoError::WriteFailure, OUTPUT_UNIT, full_path_name(output.name));
+    }
+}
+
+int write_scene(const Output& output) {
     BeadModel& model = bead_model();
     if (!read_bead_model(model, COORDINATES_UNIT, COLORS_UNIT, AfterError::Continue)) {
         return MODEL_PROBLEM_STATUS;
@@ -50,7 +83,7 @@ int write_scene(const std::string& output) {
         if (stopped.status != 0) throw;
         return MODEL_PROBLEM_STATUS;
     }
-    write_whole_file(output, glb, OUTPUT_UNIT);
+    deliver(output, glb);
     report_summary(summary);
     return 0;
 }
@@ -59,7 +92,11 @@ int write_scene(const std::string& output) {
 
 int run_gltf_command(std::string_view coordinates_path, std::string_view colors_path,
                      std::string_view output_path) {
-    const std::string output(output_path);
+    const Output output{std::string(output_path), names_standard_output(std::string(output_path))};
+    // No file has an empty name; refused before any file is read.
+    if (output.name.empty()) fatal_io_error(IoError::OpenFailure, OUTPUT_UNIT, full_path_name(output.name));
+    // The console's lines must not mix with the scene's bytes.
+    if (output.standard) output_unit(CONSOLE_OUTPUT_UNIT).write_to(STDERR_FILENO);
     open_old(COORDINATES_UNIT, coordinates_path);
     open_old(COLORS_UNIT, colors_path);
     refuse_input_as_output(output, coordinates_path, colors_path);

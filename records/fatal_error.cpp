@@ -6,6 +6,7 @@
 
 #include "records/run_end.hpp"
 #include "records/units.hpp"
+#include "records/write_all.hpp"
 
 namespace sferonda {
 
@@ -23,15 +24,6 @@ const char* message_pattern(IoError error) {
         case IoError::ConversionError: return "input conversion error, unit %d, file %s";
     }
     return "unknown error, unit %d, file %s";
-}
-
-void write_all(int fd, std::string_view text) {
-    std::size_t done = 0;
-    while (done < text.size()) {
-        ssize_t count = ::write(fd, text.data() + done, text.size() - done);
-        if (count <= 0) return;
-        done += static_cast<std::size_t>(count);
-    }
 }
 
 }  // namespace
@@ -56,6 +48,7 @@ void fatal_io_error(IoError error, int unit, std::string_view full_path) {
     std::string line = fatal_error_line(error, unit, full_path);
     // What the console was told before the failure comes before the fatal line.
     if (unit != CONSOLE_OUTPUT_UNIT) output_unit(CONSOLE_OUTPUT_UNIT).try_flush();
+    // Nothing is left to report a failure to: the status still tells it.
     write_all(STDERR_FILENO, line + "\r\n");
     abort_run(static_cast<int>(error));
 }

@@ -1,18 +1,18 @@
 #include "records/output_buffer.hpp"
 
-#include <cerrno>
-#include <unistd.h>
-
 #include "records/fatal_error.hpp"
+#include "records/write_all.hpp"
 
 namespace sferonda {
 
 namespace {
-constexpr std::size_t BLOCK_SIZE = 64 * 1024;
+// Large enough that a scene of many megabytes takes few system calls; the
+// input side chooses its own block for its own reasons.
+constexpr std::size_t OUTPUT_BLOCK_SIZE = 64 * 1024;
 }
 
 OutputBuffer::OutputBuffer(int fd, int unit, bool console)
-    : fd_(fd), unit_(unit), console_(console), buffer_(BLOCK_SIZE) {}
+    : fd_(fd), unit_(unit), console_(console), buffer_(OUTPUT_BLOCK_SIZE) {}
 
 char* OutputBuffer::grab_after_flush(std::size_t count) {
     flush();
@@ -33,14 +33,7 @@ bool OutputBuffer::try_flush() {
         captured_.append(buffer_.data(), pending);
         return true;
     }
-    std::size_t done = 0;
-    while (done < pending) {
-        ssize_t count = ::write(fd_, buffer_.data() + done, pending - done);
-        if (count < 0 && errno == EINTR) continue;
-        if (count <= 0) return false;
-        done += static_cast<std::size_t>(count);
-    }
-    return true;
+    return write_all(fd_, std::string_view(buffer_.data(), pending));
 }
 
 std::string OutputBuffer::take_captured() {

@@ -49,6 +49,10 @@ public:
 
     int free_form_line_limit() const { return console_ ? 79 : 80; }
 
+    // From now on writes to `fd` instead, what is buffered included: the
+    // console moves to standard error when standard output carries a file.
+    void write_to(int fd) { fd_ = fd; }
+
     // Instead of writing, keep everything in memory (tests and harnesses).
     void capture_in_memory() { capturing_ = true; }
     std::string take_captured();

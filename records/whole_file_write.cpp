@@ -1,38 +1,18 @@
 #include "records/whole_file_write.hpp"
 
-#include <cerrno>
-#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "records/fatal_error.hpp"
+#include "records/link_target.hpp"
+#include "records/temporary_file.hpp"
 #include "records/units.hpp"
+#include "records/write_all.hpp"
 
 namespace sferonda {
 
 namespace {
-
-// A name that no other run and no user file is likely to hold: the target's
-// name with the process number; if it exists all the same, the next number.
-int create_beside(const std::string& path, std::string& created) {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        created = path + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
-        const int fd = ::open(created.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) return fd;
-    }
-    return -1;
-}
-
-bool write_all(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t count = ::write(fd, bytes.data(), bytes.size());
-        if (count < 0 && errno == EINTR) continue;
-        if (count <= 0) return false;
-        bytes.remove_prefix(static_cast<std::size_t>(count));
-    }
-    return true;
-}
 
 // A device or a pipe cannot be replaced by renaming: that would put a plain
 // file in its place (as root even over /dev/null). Such a target is written
@@ -44,6 +24,40 @@ void write_in_place(const std::string& path, std::string_view bytes, int unit) {
     if (::close(fd) != 0 || !written) fatal_io_error(IoError::WriteFailure, unit, full_path_name(path));
 }
 
+// Replacing a file is writing it: one the user may not write is refused as
+// opening it for writing would be, although its folder would allow the rename.
+bool may_write(const std::string& target) {
+    return ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) == 0;
+}
+
+// Only root may give a file to another user; anyone else's file then
+// becomes theirs, at least in the earlier file's group when they belong to it.
+void keep_owner_and_mode(int fd, const struct stat& earlier) {
+    struct stat created {};
+    if (::fstat(fd, &created) == 0 && (created.st_uid != earlier.st_uid || created.st_gid != earlier.st_gid)) {
+        static_cast<void>(::fchown(fd, earlier.st_uid, earlier.st_gid) == 0 ||
+                          ::fchown(fd, static_cast<uid_t>(-1), earlier.st_gid) == 0);
+    }
+    // After the owner: a change of owner clears the set-user-ID bit.
+    ::fchmod(fd, earlier.st_mode & 07777);
+}
+
+void replace_file(const std::string& target, std::string_view bytes, int unit, const std::string& named) {
+    struct stat earlier {};
+    const bool replacing = ::stat(target.c_str(), &earlier) == 0;
+    if (replacing && !may_write(target)) fatal_io_error(IoError::OpenFailure, unit, full_path_name(named));
+    std::string created;
+    const int fd = create_temporary_beside(target, created);
+    if (fd < 0) fatal_io_error(IoError::OpenFailure, unit, full_path_name(named));
+    if (replacing) keep_owner_and_mode(fd, earlier);
+    const bool written = write_all(fd, bytes);
+    const bool closed = ::close(fd) == 0;
+    if (!written || !closed || !rename_temporary(created, target)) {
+        remove_temporary(created);
+        fatal_io_error(IoError::WriteFailure, unit, full_path_name(named));
+    }
+}
+
 }  // namespace
 
 void write_whole_file(const std::string& path, std::string_view bytes, int unit) {
@@ -52,15 +66,9 @@ void write_whole_file(const std::string& path, std::string_view bytes, int unit)
     if (::stat(path.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode)) {
         return write_in_place(path, bytes, unit);
     }
-    std::string created;
-    const int fd = create_beside(path, created);
-    if (fd < 0) fatal_io_error(IoError::OpenFailure, unit, full_path_name(path));
-    const bool written = write_all(fd, bytes);
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed || std::rename(created.c_str(), path.c_str()) != 0) {
-        std::remove(created.c_str());
-        fatal_io_error(IoError::WriteFailure, unit, full_path_name(path));
-    }
+    const std::optional<std::string> target = final_link_target(path);
+    if (!target) fatal_io_error(IoError::OpenFailure, unit, full_path_name(path));
+    replace_file(*target, bytes, unit, path);
 }
 
 }  // namespace sferonda
