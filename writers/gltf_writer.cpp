@@ -138,10 +138,10 @@ DetailLevel choose_detail(std::int32_t spheres, std::int32_t cylinders) {
 }
 
 std::string_view scene_name_for(std::string_view output_path, std::string_view coordinates_path) {
-    const std::string_view output = stem_of(output_path);
-    if (!output.empty() && output != "-") return output;
-    const std::string_view coordinates = stem_of(coordinates_path);
-    return coordinates.empty() ? "model" : coordinates;
+    for (const std::string_view stem : {stem_of(output_path), stem_of(coordinates_path)}) {
+        if (!stem.empty() && stem != "-") return stem;
+    }
+    return "model";
 }
 
 std::string build_glb(const BeadModel& model, GltfSummary& summary, const GltfOptions& options) {
