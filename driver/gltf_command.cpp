@@ -35,8 +35,8 @@ void report_summary(const GltfSummary& summary) {
     write_list(CONSOLE_OUTPUT_UNIT, {"* Omitted (radius <= 0, length 0):", summary.omitted_beads, "beads,",
                                      summary.omitted_connectors, "connectors"});
     const MeshDetail& detail = MESH_DETAILS[summary.detail];
-    write_list(CONSOLE_OUTPUT_UNIT, {"* Detail: ", detail.name, std::int32_t(sphere_triangles(detail)), "triangles a sphere,",
-                                     std::int32_t(cylinder_triangles(detail)), "a cylinder"});
+    write_list(CONSOLE_OUTPUT_UNIT, {"* Detail: ", detail.name, std::int32_t(sphere_triangles(detail)),
+                                     "triangles a sphere,", std::int32_t(cylinder_triangles(detail)), "a cylinder"});
 }
 
 int write_scene(const std::string& output, const GltfOptions& options) {

@@ -98,10 +98,10 @@ INSTANTIATE_TEST_SUITE_P(
                       RejectedArguments{"gltf with two names", {"gltf", "model.dat", "model.col"}},
                       RejectedArguments{"gltf with four names", {"gltf", "model.dat", "model.col", "a.glb", "b"}},
                       RejectedArguments{"command in capitals", {"GLTF", "model.dat", "model.col", "a.glb"}},
-                      RejectedArguments{"unknown option", {"gltf", "--fast", "model.dat", "model.col", "a.glb"}},
-                      RejectedArguments{"detail without level", {"gltf", "--detail", "model.dat", "model.col", "a.glb"}},
-                      RejectedArguments{"unknown level", {"gltf", "--detail", "ultra", "model.dat", "model.col", "a.glb"}},
-                      RejectedArguments{"option after the names", {"gltf", "model.dat", "model.col", "a.glb", "--instanced"}},
+                      RejectedArguments{"unknown option", {"gltf", "--fast", "m.dat", "m.col", "a.glb"}},
+                      RejectedArguments{"detail without level", {"gltf", "--detail", "m.dat", "m.col", "a.glb"}},
+                      RejectedArguments{"unknown level", {"gltf", "--detail", "ultra", "m.dat", "m.col", "a.glb"}},
+                      RejectedArguments{"option after the names", {"gltf", "m.dat", "m.col", "a.glb", "--instanced"}},
                       RejectedArguments{"option of another command", {"--help", "--instanced"}}),
     NameFromTitle());
 

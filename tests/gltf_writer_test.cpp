@@ -305,9 +305,12 @@ TEST_F(GltfExtras, InstancedNodesHoldTheSameValuesInInstanceOrder) {
                               extras["color"][j].number);
             EXPECT_EQ(extras["color"][j].number, extras["color"][0].number) << "one color a node";
             const JsonValue& alone = *plain_nodes.at(found.back());
-            EXPECT_EQ(numbers_of(alone["translation"]), std::vector<float>(&translations[3 * j], &translations[3 * j + 3]));
-            EXPECT_EQ(numbers_of(alone["scale"]), std::vector<float>(&scales[3 * j], &scales[3 * j + 3]));
-            if (!bead) EXPECT_EQ(numbers_of(alone["rotation"]), std::vector<float>(&rotations[4 * j], &rotations[4 * j + 4]));
+            const auto part = [&](const std::vector<float>& values, std::size_t width) {
+                return std::vector<float>(values.begin() + long(width * j), values.begin() + long(width * (j + 1)));
+            };
+            EXPECT_EQ(numbers_of(alone["translation"]), part(translations, 3));
+            EXPECT_EQ(numbers_of(alone["scale"]), part(scales, 3));
+            if (!bead) EXPECT_EQ(numbers_of(alone["rotation"]), part(rotations, 4));
         }
     }
     std::sort(found.begin(), found.end());
@@ -320,7 +323,9 @@ TEST(GltfSceneName, IsTheOutputsStemOrTheCoordinatesForStandardOutput) {
         {"dir.d/two.dots.glb", "a.dat", "two.dots"}, {".hidden", "a.dat", ".hidden"},
         {"/dev/stdout", "a.dat", "stdout"}, {"-", "models/chain.dat", "chain"}, {"-", "-", "model"},
     };
-    for (const auto& [output, coordinates, name] : names) EXPECT_EQ(scene_name_for(output, coordinates), name) << output;
+    for (const auto& [output, coordinates, name] : names) {
+        EXPECT_EQ(scene_name_for(output, coordinates), name) << output;
+    }
 }
 
 // Quotes and control characters escaped, valid UTF-8 kept, every other byte U+FFFD.

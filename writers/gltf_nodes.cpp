@@ -1,5 +1,6 @@
 #include "writers/gltf_nodes.hpp"
 
+#include <charconv>
 #include <vector>
 
 #include "records/record_write.hpp"
@@ -179,7 +180,8 @@ int NodeWriter::write_plain(const SceneParts& parts) {
     }
     for (std::int32_t k = 1; k <= model_.connector_count; ++k) {
         if (const auto placement = place_connector(model_, k)) {
-            open_node(json_, node_count_++ == 0, "connector ", decimal(k, digits), parts.cylinder_mesh[model_.connector_color[k]]);
+            const int mesh = parts.cylinder_mesh[model_.connector_color[k]];
+            open_node(json_, node_count_++ == 0, "connector ", decimal(k, digits), mesh);
             write_transform(json_, *placement, true);
             write_connector_extras(json_, model_, k);
             json_.append("}");
