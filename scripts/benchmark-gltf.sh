@@ -11,8 +11,8 @@
 #   - Blender (blender -b, tests/web/blender_import.py): the import's own
 #     time, and the wall time and peak memory of the whole run from
 #     /usr/bin/time -v, for the default file and for the same 35000 nodes at
-#     medium detail, which tells whether the nodes or the triangles set the
-#     time;
+#     medium and high detail, which tells whether the nodes or the triangles
+#     set the time;
 #   - three.js in headless Chromium with software rendering (tests/web/
 #     browse.mjs and three.html): the time from the request of the file to
 #     its first frame drawn, default and instanced.
@@ -48,7 +48,7 @@ seconds_of() {  # the h:mm:ss or m:ss of time -v in seconds
 }
 if command -v blender >/dev/null; then
     echo "Blender $(blender --version 2>/dev/null | head -n 1 | awk '{print $2}') import (aim 10 s)"
-    for name in capacity capacity-medium; do
+    for name in capacity capacity-medium capacity-high; do
         # Blender's Python takes its standard library from the first python3 on PATH.
         PATH=/usr/bin:/bin /usr/bin/time -v -o "$name.time" blender -b --factory-startup --python-exit-code 1 \
             --python "$root/tests/web/blender_import.py" -- "$name.json" "$name.glb" > "$name.blender.log" 2>&1

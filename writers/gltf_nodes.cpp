@@ -17,19 +17,31 @@ namespace {
     stop_run();
 }
 
+// A float's shortest text, made once for the several places it goes: a
+// node's radius is in its scale twice or three times and in its extras.
+class FloatText {
+public:
+    explicit FloatText(float value) : end_(std::to_chars(digits_, digits_ + sizeof digits_, value).ptr) {}
+    std::string_view text() const { return {digits_, end_}; }
+
+private:
+    char digits_[32];
+    const char* end_;
+};
+
 // {"bead":3,"radius":1.5,"color":2}: what the bead was in the model.
-void write_bead_extras(JsonText& json, const BeadModel& model, std::int32_t i) {
+void write_bead_extras(JsonText& json, const BeadModel& model, std::int32_t i, const FloatText& radius) {
     json.append(",\"extras\":{\"bead\":");
     json.number(i);
     json.append(",\"radius\":");
-    json.number(model.bead_radius[i]);
+    json.append(radius.text());
     json.append(",\"color\":");
     json.number(model.bead_color[i]);
     json.append("}");
 }
 
 // {"connector":4,"beads":[1,2],"radius":0.5,"color":2}
-void write_connector_extras(JsonText& json, const BeadModel& model, std::int32_t k) {
+void write_connector_extras(JsonText& json, const BeadModel& model, std::int32_t k, const FloatText& radius) {
     json.append(",\"extras\":{\"connector\":");
     json.number(k);
     json.append(",\"beads\":[");
@@ -37,7 +49,7 @@ void write_connector_extras(JsonText& json, const BeadModel& model, std::int32_t
     json.append(",");
     json.number(model.connector_second[k]);
     json.append("],\"radius\":");
-    json.number(model.connector_radius[k]);
+    json.append(radius.text());
     json.append(",\"color\":");
     json.number(model.connector_color[k]);
     json.append("}");
@@ -52,15 +64,25 @@ void open_node(JsonText& json, bool first, std::string_view name_prefix, std::st
     json.number(mesh);
 }
 
-void write_transform(JsonText& json, const NodePlacement& placement, bool turned) {
+// The scale is the radius across and, for a connector, its length along.
+void write_transform(JsonText& json, const NodePlacement& placement, bool turned, const FloatText& radius) {
     json.append(",\"translation\":");
     json.numbers(placement.translation);
     if (turned) {
         json.append(",\"rotation\":");
         json.numbers(placement.rotation);
     }
-    json.append(",\"scale\":");
-    json.numbers(placement.scale);
+    json.append(",\"scale\":[");
+    json.append(radius.text());
+    json.append(",");
+    if (turned) {
+        json.number(placement.scale[1]);
+    } else {
+        json.append(radius.text());
+    }
+    json.append(",");
+    json.append(radius.text());
+    json.append("]");
 }
 
 std::string_view decimal(std::int32_t number, char (&digits)[16]) {
@@ -173,8 +195,9 @@ int NodeWriter::write_plain(const SceneParts& parts) {
     for (std::int32_t i = 1; i <= model_.bead_count; ++i) {
         if (const auto placement = place_bead(model_, i)) {
             open_node(json_, node_count_++ == 0, "bead ", decimal(i, digits), parts.sphere_mesh[model_.bead_color[i]]);
-            write_transform(json_, *placement, false);
-            write_bead_extras(json_, model_, i);
+            const FloatText radius(model_.bead_radius[i]);
+            write_transform(json_, *placement, false, radius);
+            write_bead_extras(json_, model_, i, radius);
             json_.append("}");
         }
     }
@@ -182,8 +205,9 @@ int NodeWriter::write_plain(const SceneParts& parts) {
         if (const auto placement = place_connector(model_, k)) {
             const int mesh = parts.cylinder_mesh[model_.connector_color[k]];
             open_node(json_, node_count_++ == 0, "connector ", decimal(k, digits), mesh);
-            write_transform(json_, *placement, true);
-            write_connector_extras(json_, model_, k);
+            const FloatText radius(model_.connector_radius[k]);
+            write_transform(json_, *placement, true, radius);
+            write_connector_extras(json_, model_, k, radius);
             json_.append("}");
         }
     }
