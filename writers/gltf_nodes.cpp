@@ -10,6 +10,35 @@
 
 namespace sferonda {
 
+// The values that an instanced node gathers from its beads or connectors,
+// kept from node to node so that their room is taken once a scene.
+struct InstanceValues {
+    std::vector<float> translations, rotations, scales;
+    JsonText numbers, beads, radii, colors;
+
+    void clear() {
+        translations.clear();
+        rotations.clear();
+        scales.clear();
+        numbers.clear();
+        beads.clear();
+        radii.clear();
+        colors.clear();
+    }
+    void add(const NodePlacement& placement, std::int32_t number, float radius, std::int32_t color) {
+        translations.insert(translations.end(), placement.translation.begin(), placement.translation.end());
+        rotations.insert(rotations.end(), placement.rotation.begin(), placement.rotation.end());
+        scales.insert(scales.end(), placement.scale.begin(), placement.scale.end());
+        const bool first = numbers.text().empty();
+        numbers.separate(first);
+        numbers.number(number);
+        radii.separate(first);
+        radii.number(radius);
+        colors.separate(first);
+        colors.number(color);
+    }
+};
+
 namespace {
 
 [[noreturn]] void refuse_beyond_float_range(std::string_view refusal, std::int32_t number) {
@@ -89,43 +118,8 @@ std::string_view decimal(std::int32_t number, char (&digits)[16]) {
     return {digits, std::to_chars(digits, digits + sizeof digits, number).ptr};
 }
 
-// The values that an instanced node gathers from its beads or connectors,
-// kept from node to node so that their room is taken once.
-struct Instances {
-    std::vector<float> translations, rotations, scales;
-    JsonText numbers, beads, radii, colors;
-
-    void clear() {
-        translations.clear();
-        rotations.clear();
-        scales.clear();
-        numbers.clear();
-        beads.clear();
-        radii.clear();
-        colors.clear();
-    }
-    void add(const NodePlacement& placement, std::int32_t number, float radius, std::int32_t color) {
-        translations.insert(translations.end(), placement.translation.begin(), placement.translation.end());
-        rotations.insert(rotations.end(), placement.rotation.begin(), placement.rotation.end());
-        scales.insert(scales.end(), placement.scale.begin(), placement.scale.end());
-        const bool first = numbers.text().empty();
-        numbers.separate(first);
-        numbers.number(number);
-        radii.separate(first);
-        radii.number(radius);
-        colors.separate(first);
-        colors.number(color);
-    }
-};
-
-Instances& instances() {
-    static Instances kept;
-    kept.clear();
-    return kept;
-}
-
 // ,"extensions":{"EXT_mesh_gpu_instancing":{"attributes":{"TRANSLATION":6,"ROTATION":7,"SCALE":8}}}
-void write_instancing(JsonText& json, const Instances& gathered, bool turned, GltfBuffer& buffer) {
+void write_instancing(JsonText& json, const InstanceValues& gathered, bool turned, GltfBuffer& buffer) {
     json.append(",\"extensions\":{\"EXT_mesh_gpu_instancing\":{\"attributes\":{\"TRANSLATION\":");
     json.number(buffer.add_instance_values(gathered.translations, 3));
     if (turned) {
@@ -137,7 +131,7 @@ void write_instancing(JsonText& json, const Instances& gathered, bool turned, Gl
     json.append("}}}");
 }
 
-void write_instance_extras(JsonText& json, std::string_view number_key, const Instances& gathered, bool joined) {
+void write_instance_extras(JsonText& json, std::string_view number_key, const InstanceValues& gathered, bool joined) {
     json.append(",\"extras\":{\"");
     json.append(number_key);
     json.append("\":[");
@@ -216,19 +210,21 @@ int NodeWriter::write_plain(const SceneParts& parts) {
 
 // One node per mesh, in the meshes' order.
 int NodeWriter::write_instanced(const SceneParts& parts, GltfBuffer& buffer) {
+    InstanceValues gathered;
     for (int color = 1; color <= VRML_COLOR_COUNT; ++color) {
-        if (parts.sphere_mesh[color] != NO_INDEX) write_instanced_beads(color, parts.sphere_mesh[color], buffer);
+        if (parts.sphere_mesh[color] == NO_INDEX) continue;
+        gathered.clear();
+        write_instanced_beads(color, parts.sphere_mesh[color], buffer, gathered);
     }
     for (int color = 1; color <= VRML_COLOR_COUNT; ++color) {
-        if (parts.cylinder_mesh[color] != NO_INDEX) {
-            write_instanced_connectors(color, parts.cylinder_mesh[color], buffer);
-        }
+        if (parts.cylinder_mesh[color] == NO_INDEX) continue;
+        gathered.clear();
+        write_instanced_connectors(color, parts.cylinder_mesh[color], buffer, gathered);
     }
     return node_count_;
 }
 
-void NodeWriter::write_instanced_beads(int color, int mesh, GltfBuffer& buffer) {
-    Instances& gathered = instances();
+void NodeWriter::write_instanced_beads(int color, int mesh, GltfBuffer& buffer, InstanceValues& gathered) {
     for (std::int32_t i = 1; i <= model_.bead_count; ++i) {
         if (model_.bead_color[i] != color) continue;
         if (const auto placement = place_bead(model_, i)) gathered.add(*placement, i, model_.bead_radius[i], color);
@@ -238,8 +234,7 @@ void NodeWriter::write_instanced_beads(int color, int mesh, GltfBuffer& buffer) 
     write_instance_extras(json_, "bead", gathered, false);
 }
 
-void NodeWriter::write_instanced_connectors(int color, int mesh, GltfBuffer& buffer) {
-    Instances& gathered = instances();
+void NodeWriter::write_instanced_connectors(int color, int mesh, GltfBuffer& buffer, InstanceValues& gathered) {
     for (std::int32_t k = 1; k <= model_.connector_count; ++k) {
         if (model_.connector_color[k] != color) continue;
         const auto placement = place_connector(model_, k);

@@ -30,6 +30,8 @@ struct SceneParts {
     }
 };
 
+struct InstanceValues;
+
 class NodeWriter {
 public:
     NodeWriter(const BeadModel& model, JsonText& json, GltfSummary& summary)
@@ -44,8 +46,8 @@ public:
     int write_instanced(const SceneParts& parts, GltfBuffer& buffer);
 
 private:
-    void write_instanced_beads(int color, int mesh, GltfBuffer& buffer);
-    void write_instanced_connectors(int color, int mesh, GltfBuffer& buffer);
+    void write_instanced_beads(int color, int mesh, GltfBuffer& buffer, InstanceValues& gathered);
+    void write_instanced_connectors(int color, int mesh, GltfBuffer& buffer, InstanceValues& gathered);
 
     const BeadModel& model_;
     JsonText& json_;
