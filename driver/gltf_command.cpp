@@ -60,6 +60,9 @@ void report_summary(const GltfSummary& summary) {
                {"* glTF file written:", summary.spheres, "spheres,", summary.cylinders, "cylinders"});
     write_list(CONSOLE_OUTPUT_UNIT, {"* Omitted (radius <= 0, length 0):", summary.omitted_beads, "beads,",
                                      summary.omitted_connectors, "connectors"});
+    const MeshDetail& detail = MESH_DETAILS[summary.detail];
+    write_list(CONSOLE_OUTPUT_UNIT, {"* Detail: ", detail.name, std::int32_t(sphere_triangles(detail)),
+                                     "triangles a sphere,", std::int32_t(cylinder_triangles(detail)), "a cylinder"});
 }
 
 void deliver(const Output& output, std::string_view glb) {
@@ -69,7 +72,7 @@ void deliver(const Output& output, std::string_view glb) {
     }
 }
 
-int write_scene(const Output& output) {
+int write_scene(const Output& output, const GltfOptions& options) {
     BeadModel& model = bead_model();
     if (!read_bead_model(model, COORDINATES_UNIT, COLORS_UNIT, AfterError::Continue)) {
         return MODEL_PROBLEM_STATUS;
@@ -78,7 +81,7 @@ int write_scene(const Output& output) {
     // A model that the checks refuse stops here, before any file is touched.
     std::string glb;
     try {
-        glb = build_glb(model, summary);
+        glb = build_glb(model, summary, options);
     } catch (const RunEnded& stopped) {
         if (stopped.status != 0) throw;
         return MODEL_PROBLEM_STATUS;
@@ -91,7 +94,7 @@ int write_scene(const Output& output) {
 }  // namespace
 
 int run_gltf_command(std::string_view coordinates_path, std::string_view colors_path,
-                     std::string_view output_path) {
+                     std::string_view output_path, GltfOptions options) {
     const Output output{std::string(output_path), names_standard_output(std::string(output_path))};
     // No file has an empty name; refused before any file is read.
     if (output.name.empty()) fatal_io_error(IoError::OpenFailure, OUTPUT_UNIT, full_path_name(output.name));
@@ -100,7 +103,8 @@ int run_gltf_command(std::string_view coordinates_path, std::string_view colors_
     open_old(COORDINATES_UNIT, coordinates_path);
     open_old(COLORS_UNIT, colors_path);
     refuse_input_as_output(output, coordinates_path, colors_path);
-    const int status = write_scene(output);
+    options.scene_name = scene_name_for(output_path, coordinates_path);
+    const int status = write_scene(output, options);
     close_all_units();
     return status;
 }

@@ -2,15 +2,18 @@
 
 #include <string_view>
 
+#include "writers/gltf_writer.hpp"
+
 namespace sferonda {
 
 // sferonda gltf COORDINATES COLORS OUTPUT: reads one bead model, with the
 // checks and messages of a case of the batch but never a pause, and writes
-// it as a binary glTF file (docs/gltf-output-paths.md: links, standard
-// output, devices, refusals). Returns the exit status: 0 written, 1 a problem
+// it as a binary glTF file with `options` (whose scene name it sets;
+// docs/gltf-output-paths.md: links, standard output, devices, refusals).
+// Returns the exit status: 0 written, 1 a problem
 // with the model (reported on the console); a fatal error ends the run with
 // its own status, carried by RunEnded.
 int run_gltf_command(std::string_view coordinates_path, std::string_view colors_path,
-                     std::string_view output_path);
+                     std::string_view output_path, GltfOptions options);
 
 }  // namespace sferonda

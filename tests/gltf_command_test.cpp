@@ -16,22 +16,6 @@
 namespace sferonda::testing {
 namespace {
 
-const std::string USAGE =
-    "Usage: sferonda\n"
-    "       sferonda gltf COORDINATES COLORS OUTPUT\n"
-    "       sferonda --help\n"
-    "       sferonda --version\n"
-    "\n"
-    "Without arguments, sferonda asks for the name of a main input file and runs\n"
-    "the batch of cases it lists (display types 1 to 6), logging the files it\n"
-    "writes in sferonda-log.txt.\n"
-    "\n"
-    "  gltf COORDINATES COLORS OUTPUT\n"
-    "              read one bead model (coordinates-and-connectors file and\n"
-    "              colors file) and write it as a binary glTF 2.0 file OUTPUT\n"
-    "  --help      print this help and exit\n"
-    "  --version   print the version and exit\n";
-
 // Free-form console records: integers in 12 columns, a blank before a text.
 std::string written_line(int spheres, int cylinders) {
     char line[128];
@@ -43,6 +27,14 @@ std::string omitted_line(int beads, int connectors) {
     char line[128];
     std::snprintf(line, sizeof line, " * Omitted (radius <= 0, length 0):%12d beads,%12d connectors\n", beads,
                   connectors);
+    return line;
+}
+
+// The level a two-bead model is drawn at, unless told otherwise: high.
+std::string detail_line(const char* level = "high", int sphere_triangles = 2208, int cylinder_triangles = 192) {
+    char line[128];
+    std::snprintf(line, sizeof line, " * Detail: %s%12d triangles a sphere,%12d a cylinder\n", level,
+                  sphere_triangles, cylinder_triangles);
     return line;
 }
 
@@ -59,10 +51,16 @@ std::string fatal_line(int number, std::string_view message, int unit, const std
            std::to_string(unit) + ", file " + path + "\r\n";
 }
 
+// The usage that --help prints, and that arguments not understood print on
+// standard error.
+std::string usage() { return run_sferonda_with(ScratchDirectory().path(), {"--help"}).standard_output; }
+
 TEST(CommandLine, HelpAndVersionGoToStandardOutput) {
     ScratchDirectory scratch;
     ProcessResult help = run_sferonda_with(scratch.path(), {"--help"});
-    EXPECT_EQ(help.standard_output, USAGE);
+    for (const char* named : {"gltf", "--detail low|medium|high", "--instanced", "--help", "--version"}) {
+        EXPECT_NE(help.standard_output.find(named), std::string::npos) << named;
+    }
     EXPECT_EQ(help.standard_error, "");
     EXPECT_EQ(help.exit_status, 0);
     ProcessResult version = run_sferonda_with(scratch.path(), {"--version"});
@@ -84,7 +82,7 @@ TEST_P(CommandLineRejects, WithTheUsageOnStandardErrorAndStatus2) {
     write_two_bead_model(scratch);
     ProcessResult run = run_sferonda_with(scratch.path(), GetParam().arguments);
     EXPECT_EQ(run.standard_output, "");
-    EXPECT_EQ(run.standard_error, USAGE);
+    EXPECT_EQ(run.standard_error, usage());
     EXPECT_EQ(run.exit_status, 2);
     EXPECT_EQ(files_in(scratch), (std::set<std::string>{"model.dat", "model.col"}));
 }
@@ -99,7 +97,12 @@ INSTANTIATE_TEST_SUITE_P(
                       RejectedArguments{"gltf without names", {"gltf"}},
                       RejectedArguments{"gltf with two names", {"gltf", "model.dat", "model.col"}},
                       RejectedArguments{"gltf with four names", {"gltf", "model.dat", "model.col", "a.glb", "b"}},
-                      RejectedArguments{"command in capitals", {"GLTF", "model.dat", "model.col", "a.glb"}}),
+                      RejectedArguments{"command in capitals", {"GLTF", "model.dat", "model.col", "a.glb"}},
+                      RejectedArguments{"unknown option", {"gltf", "--fast", "m.dat", "m.col", "a.glb"}},
+                      RejectedArguments{"detail without level", {"gltf", "--detail", "m.dat", "m.col", "a.glb"}},
+                      RejectedArguments{"unknown level", {"gltf", "--detail", "ultra", "m.dat", "m.col", "a.glb"}},
+                      RejectedArguments{"option after the names", {"gltf", "m.dat", "m.col", "a.glb", "--instanced"}},
+                      RejectedArguments{"option of another command", {"--help", "--instanced"}}),
     NameFromTitle());
 
 TEST(GltfCommand, WritesTheFileUnderItsNameAsGivenAndNothingElse) {
@@ -109,7 +112,7 @@ TEST(GltfCommand, WritesTheFileUnderItsNameAsGivenAndNothingElse) {
     // Longer than a batch name's 30 characters, in a folder, with an extension of its own.
     const std::string output = "scenes/a-name-longer-than-thirty-characters.scene";
     ProcessResult run = run_sferonda_with(scratch.path(), {"gltf", "model.dat", "model.col", output});
-    EXPECT_EQ(run.standard_output, written_line(2, 1) + omitted_line(0, 0));
+    EXPECT_EQ(run.standard_output, written_line(2, 1) + omitted_line(0, 0) + detail_line());
     EXPECT_EQ(run.standard_error, "");
     EXPECT_EQ(run.exit_status, 0);
     EXPECT_EQ(files_in(scratch), (std::set<std::string>{"model.dat", "model.col", "scenes"}));
@@ -130,7 +133,7 @@ TEST(GltfCommand, CountsWhatItOmits) {
                   "4\n1 1 4 0.5\n2 1 3 0.5\n3 1 2 0\n4 2 4 0.2\n");
     scratch.write("m.col", "4\n1 1\n2 2\n3 3\n4 4\n4\n1 5\n2 6\n3 7\n4 1\n");
     ProcessResult run = run_sferonda_with(scratch.path(), {"gltf", "m.dat", "m.col", "m.glb"});
-    EXPECT_EQ(run.standard_output, written_line(2, 2) + omitted_line(2, 2));
+    EXPECT_EQ(run.standard_output, written_line(2, 2) + omitted_line(2, 2) + detail_line());
     EXPECT_EQ(run.exit_status, 0);
     const std::string glb = scratch.read("m.glb");
     for (const char* kept : {"\"bead 1\"", "\"bead 4\"", "\"connector 1\"", "\"connector 4\""}) {
@@ -138,6 +141,39 @@ TEST(GltfCommand, CountsWhatItOmits) {
     }
     for (const char* omitted : {"\"bead 2\"", "\"bead 3\"", "\"connector 2\"", "\"connector 3\""}) {
         EXPECT_EQ(glb.find(omitted), std::string::npos) << omitted;
+    }
+}
+
+// The examples keep the finest level; the options choose another, in any order.
+TEST(GltfCommand, DetailIsTheFinestForTheExamplesOrAsAsked) {
+    ScratchDirectory scratch;
+    for (const auto& entry : std::filesystem::directory_iterator(SFERONDA_SOURCE_DIR "/examples")) {
+        if (entry.path().extension() != ".dat") continue;
+        const std::string dat = entry.path().string();
+        const std::string col = dat.substr(0, dat.size() - 4) + ".col";
+        ProcessResult run = run_sferonda_with(scratch.path(), {"gltf", dat, col, "e.glb"});
+        EXPECT_EQ(run.exit_status, 0) << dat;
+        EXPECT_TRUE(run.standard_output.ends_with(detail_line())) << dat << ": " << run.standard_output;
+    }
+    write_two_bead_model(scratch);
+    struct Asked {
+        std::vector<std::string> options;
+        std::string detail;
+        bool instanced;
+    };
+    const Asked asked[] = {
+        {{"--detail", "low"}, detail_line("low", 120, 32), false},
+        {{"--instanced", "--detail", "medium"}, detail_line("medium", 528, 96), true},
+        {{"--detail", "low", "--detail", "high"}, detail_line(), false},
+        {{"--instanced"}, detail_line(), true},
+    };
+    for (const Asked& options : asked) {
+        std::vector<std::string> arguments{"gltf"};
+        arguments.insert(arguments.end(), options.options.begin(), options.options.end());
+        arguments.insert(arguments.end(), {"model.dat", "model.col", "m.glb"});
+        ProcessResult run = run_sferonda_with(scratch.path(), arguments);
+        EXPECT_EQ(run.standard_output, written_line(2, 1) + omitted_line(0, 0) + options.detail);
+        EXPECT_EQ(scratch.read("m.glb").find("EXT_mesh_gpu_instancing") != std::string::npos, options.instanced);
     }
 }
 
@@ -258,7 +294,7 @@ TEST(GltfCommand, DeviceIsWrittenIntoNotReplaced) {
     EXPECT_EQ(full.standard_error, fatal_line(38, "error during write", 14, scratch.file("full")));
     EXPECT_EQ(full.exit_status, 38);
     ProcessResult null = run_sferonda_with(scratch.path(), {"gltf", "model.dat", "model.col", "null"});
-    EXPECT_EQ(null.standard_output, written_line(2, 1) + omitted_line(0, 0));
+    EXPECT_EQ(null.standard_output, written_line(2, 1) + omitted_line(0, 0) + detail_line());
     EXPECT_EQ(null.exit_status, 0);
     EXPECT_TRUE(std::filesystem::is_symlink(scratch.file("full")));
     EXPECT_TRUE(std::filesystem::is_symlink(scratch.file("null")));

@@ -59,8 +59,13 @@ TEST_P(GltfOutputPath, PutsTheSceneAndTheConsoleLinesWhereTheyBelong) {
     const OutputPathCase& c = GetParam();
     ScratchDirectory reference, scratch;
     write_two_bead_model(reference);
-    const ProcessResult plain = run_sferonda_with(reference.path(), {"gltf", "model.dat", "model.col", "m.glb"});
-    const std::string scene = reference.read("m.glb"), console = plain.standard_output;
+    // The scene is named after the output's stem ("-" after the model's), so
+    // the plain run's output has that stem.
+    const std::string given = std::string(c.output).substr(0, std::string_view(c.output).find(' '));
+    std::string stem = std::filesystem::path(given).stem().string();
+    if (stem.empty() || stem == "-") stem = "model";
+    const ProcessResult plain = run_sferonda_with(reference.path(), {"gltf", "model.dat", "model.col", stem + ".glb"});
+    const std::string scene = reference.read(stem + ".glb"), console = plain.standard_output;
     write_two_bead_model(scratch);
     std::filesystem::permissions(scratch.path(), std::filesystem::perms::all);
     // Root may write any file: the refusal needs a user without rights.

@@ -1,6 +1,7 @@
 // The glTF scene of a bead model: the GLB container, the document's inner
-// references, the placements worked by hand, and the two unit meshes as
-// closed, outward-facing solids.
+// references and its root, the placements worked by hand, the model's
+// numbers in the nodes' extras, plain and instanced, the unit meshes of every
+// level as closed, outward-facing solids, and the level chosen for a model.
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,7 @@
 #include "tests/support/writer_fixture.hpp"
 #include "writers/gltf_placement.hpp"
 #include "writers/gltf_writer.hpp"
+#include "writers/json_text.hpp"
 #include "writers/unit_meshes.hpp"
 
 namespace sferonda::testing {
@@ -69,7 +71,7 @@ std::size_t as_index(const JsonValue& value) { return static_cast<std::size_t>(v
 void expect_consistent(const GlbParts& glb) {
     const JsonValue& doc = glb.json;
     EXPECT_EQ(doc["asset"]["version"].text, "2.0");
-    if (!doc.has("nodes")) return;
+    if (!doc.has("buffers")) return;
     const JsonValue& views = doc["bufferViews"];
     ASSERT_EQ(doc["buffers"].size(), 1u);
     const std::size_t buffer_length = as_index(doc["buffers"][0]["byteLength"]);
@@ -81,8 +83,8 @@ void expect_consistent(const GlbParts& glb) {
     }
     for (const JsonValue& accessor : doc["accessors"].items) {
         const JsonValue& view = views[as_index(accessor["bufferView"])];
-        const bool floats = accessor["componentType"].number == 5126;
-        const std::size_t element = floats ? 12 : 2;
+        const std::map<std::string, std::size_t> element_sizes{{"VEC3", 12}, {"VEC4", 16}, {"SCALAR", 2}};
+        const std::size_t element = element_sizes.at(accessor["type"].text);
         EXPECT_EQ(as_index(accessor["count"]) * element, as_index(view["byteLength"]));
         if (!accessor.has("min")) continue;
         const std::size_t offset = as_index(view["byteOffset"]);
@@ -104,11 +106,23 @@ void expect_consistent(const GlbParts& glb) {
         }
         EXPECT_LT(as_index(primitive["indices"]), doc["accessors"].size());
     }
-    const JsonValue& listed = doc["scenes"][0]["nodes"];
-    ASSERT_EQ(listed.size(), doc["nodes"].size());
-    for (std::size_t n = 0; n < listed.size(); ++n) {
-        EXPECT_EQ(as_index(listed[n]), n);
-        EXPECT_LT(as_index(doc["nodes"][n]["mesh"]), doc["meshes"].size());
+}
+
+// The scene holds the root alone, the last node, which bears the scene's
+// name and holds every other node, each of them drawing a mesh.
+void expect_one_root(const JsonValue& doc, std::string_view name) {
+    const JsonValue& nodes = doc["nodes"];
+    ASSERT_EQ(doc["scenes"][0]["nodes"].size(), 1u);
+    const std::size_t root = as_index(doc["scenes"][0]["nodes"][0]);
+    ASSERT_EQ(root + 1, nodes.size());
+    EXPECT_EQ(doc["scenes"][0]["name"].text, name);
+    EXPECT_EQ(nodes[root]["name"].text, name);
+    EXPECT_FALSE(nodes[root].has("mesh"));
+    const std::size_t children = nodes[root].has("children") ? nodes[root]["children"].size() : 0;
+    ASSERT_EQ(children, root);
+    for (std::size_t n = 0; n < root; ++n) {
+        EXPECT_EQ(as_index(nodes[root]["children"][n]), n);
+        EXPECT_LT(as_index(nodes[n]["mesh"]), doc["meshes"].size());
     }
 }
 
@@ -118,11 +132,19 @@ std::vector<float> numbers_of(const JsonValue& array) {
     return values;
 }
 
+GltfOptions options(std::string_view scene_name, bool instanced = false) {
+    GltfOptions options;
+    options.scene_name = scene_name;
+    options.instanced = instanced;
+    return options;
+}
+
 class GltfWriter : public WriterTest {
 protected:
-    GlbParts build(GltfSummary& summary) {
-        GlbParts parts = open_glb(build_glb(*model_, summary));
+    GlbParts build(GltfSummary& summary, const GltfOptions& options = {}) {
+        GlbParts parts = open_glb(build_glb(*model_, summary, options));
         expect_consistent(parts);
+        expect_one_root(parts.json, options.scene_name);
         return parts;
     }
 };
@@ -138,7 +160,7 @@ TEST_F(GltfWriter, TwoBeadsAndTheirConnectorAsWorkedByHand) {
     EXPECT_EQ(std::tie(summary.spheres, summary.cylinders, summary.omitted_beads, summary.omitted_connectors),
               std::make_tuple(2, 1, 0, 0));
     const JsonValue& nodes = glb.json["nodes"];
-    ASSERT_EQ(nodes.size(), 3u);
+    ASSERT_EQ(nodes.size(), 4u);
     EXPECT_EQ(nodes[1]["name"].text, "bead 2");
     EXPECT_EQ(numbers_of(nodes[1]["translation"]), (std::vector<float>{4, 0, 0}));
     EXPECT_EQ(numbers_of(nodes[1]["scale"]), (std::vector<float>{1, 1, 1}));
@@ -186,19 +208,147 @@ TEST_F(GltfWriter, ModelWithoutConnectorsCarriesNoCylinder) {
     const GlbParts glb = build(summary);
     EXPECT_EQ(glb.json["meshes"].size(), 1u);
     EXPECT_EQ(glb.json["accessors"].size(), 3u);
-    EXPECT_EQ(as_index(glb.json["accessors"][0]["count"]), unit_sphere().positions.size() / 3);
+    EXPECT_EQ(as_index(glb.json["accessors"][0]["count"]), unit_sphere(summary.detail).positions.size() / 3);
 }
 
-TEST_F(GltfWriter, EmptyModelIsASceneWithoutNodesOrBuffer) {
+TEST_F(GltfWriter, EmptyModelIsASceneOfItsRootWithoutBuffer) {
     add_bead(1.0f, 2.0f, 3.0f, -2.0f, 1);
     GltfSummary summary;
-    const GlbParts glb = build(summary);
+    const GlbParts glb = build(summary, options("empty"));
     EXPECT_EQ(summary.omitted_beads, 1);
-    EXPECT_EQ(glb.json["scenes"][0].size(), 0u);
-    for (const char* absent : {"nodes", "meshes", "materials", "accessors", "bufferViews", "buffers"}) {
+    EXPECT_EQ(glb.json["nodes"].size(), 1u);
+    for (const char* absent : {"meshes", "materials", "accessors", "bufferViews", "buffers"}) {
         EXPECT_FALSE(glb.json.has(absent)) << absent;
     }
     EXPECT_EQ(glb.binary, "");
+}
+
+// The floats of one accessor, in order.
+std::vector<float> accessor_floats(const GlbParts& glb, std::size_t accessor) {
+    const JsonValue& view = glb.json["bufferViews"][as_index(glb.json["accessors"][accessor]["bufferView"])];
+    std::vector<float> values;
+    for (std::size_t at = 0; at < as_index(view["byteLength"]); at += 4) {
+        values.push_back(float_at(glb.binary, as_index(view["byteOffset"]) + at));
+    }
+    return values;
+}
+
+class GltfExtras : public GltfWriter {
+protected:
+    // Bead 2 and connector 2 are left out; connector 4 stays though bead 2
+    // goes. No number equals its node's place, and colors differ.
+    void SetUp() override {
+        GltfWriter::SetUp();
+        add_bead(0, 0, 0, 1.5f, 3);
+        add_bead(4, 0, 0, 0, 2);
+        add_bead(0, 4, 0, 0.75f, 3);
+        add_bead(0, 0, 4, 2, 6);
+        add_connector(1, 3, 0.25f, 7);
+        add_connector(3, 3, 0.25f, 7);
+        add_connector(4, 1, 0.5f, 7);
+        add_connector(2, 4, 0.3f, 1);
+    }
+    // What a node's extras say of bead or connector `number`, checked against the model.
+    void expect_from_model(bool bead, std::int32_t number, const JsonValue& beads, double radius, double color) {
+        if (bead) {
+            EXPECT_EQ(float(radius), model_->bead_radius[number]) << "bead " << number;
+            EXPECT_EQ(color, model_->bead_color[number]) << "bead " << number;
+            return;
+        }
+        EXPECT_EQ(numbers_of(beads), (std::vector<float>{float(model_->connector_first[number]),
+                                                          float(model_->connector_second[number])}));
+        EXPECT_EQ(float(radius), model_->connector_radius[number]) << "connector " << number;
+        EXPECT_EQ(color, model_->connector_color[number]) << "connector " << number;
+    }
+};
+
+const std::vector<std::string> DRAWN = {"bead 1", "bead 3", "bead 4", "connector 1", "connector 3", "connector 4"};
+
+TEST_F(GltfExtras, EachNodeNamesItsBeadOrConnectorWithItsRadiusAndColor) {
+    GltfSummary summary;
+    const GlbParts glb = build(summary, options("numbered"));
+    EXPECT_TRUE(glb.json["asset"].has("extras"));
+    EXPECT_FALSE(glb.json.has("extensionsRequired"));
+    std::vector<std::string> found;
+    const JsonValue& nodes = glb.json["nodes"];
+    for (std::size_t n = 0; n + 1 < nodes.size(); ++n) {
+        const JsonValue& extras = nodes[n]["extras"];
+        const bool bead = extras.has("bead");
+        const auto number = std::int32_t(extras[bead ? "bead" : "connector"].number);
+        found.push_back((bead ? "bead " : "connector ") + std::to_string(number));
+        EXPECT_EQ(nodes[n]["name"].text, found.back());
+        expect_from_model(bead, number, bead ? extras : extras["beads"], extras["radius"].number,
+                          extras["color"].number);
+    }
+    EXPECT_EQ(found, DRAWN);
+}
+
+// Each instance stands where the plain node of its bead or connector stands.
+TEST_F(GltfExtras, InstancedNodesHoldTheSameValuesInInstanceOrder) {
+    GltfSummary summary;
+    const GlbParts plain = build(summary);
+    std::map<std::string, const JsonValue*> plain_nodes;
+    for (const JsonValue& node : plain.json["nodes"].items) plain_nodes[node["name"].text] = &node;
+    const GlbParts glb = build(summary, options("model", true));
+    for (const char* list : {"extensionsUsed", "extensionsRequired"}) {
+        ASSERT_EQ(glb.json[list].size(), 1u);
+        EXPECT_EQ(glb.json[list][0].text, "EXT_mesh_gpu_instancing");
+    }
+    std::vector<std::string> found;
+    const JsonValue& nodes = glb.json["nodes"];
+    for (std::size_t n = 0; n + 1 < nodes.size(); ++n) {
+        const JsonValue& extras = nodes[n]["extras"];
+        const JsonValue& attributes = nodes[n]["extensions"]["EXT_mesh_gpu_instancing"]["attributes"];
+        const bool bead = extras.has("bead");
+        const JsonValue& numbers = extras[bead ? "bead" : "connector"];
+        const auto translations = accessor_floats(glb, as_index(attributes["TRANSLATION"]));
+        const auto scales = accessor_floats(glb, as_index(attributes["SCALE"]));
+        const auto rotations = bead ? std::vector<float>{} : accessor_floats(glb, as_index(attributes["ROTATION"]));
+        ASSERT_EQ(translations.size(), 3 * numbers.size());
+        for (std::size_t j = 0; j < numbers.size(); ++j) {
+            const auto number = std::int32_t(numbers[j].number);
+            found.push_back((bead ? "bead " : "connector ") + std::to_string(number));
+            expect_from_model(bead, number, bead ? extras : extras["beads"][j], extras["radius"][j].number,
+                              extras["color"][j].number);
+            EXPECT_EQ(extras["color"][j].number, extras["color"][0].number) << "one color a node";
+            const JsonValue& alone = *plain_nodes.at(found.back());
+            const auto part = [&](const std::vector<float>& values, std::size_t width) {
+                return std::vector<float>(values.begin() + long(width * j), values.begin() + long(width * (j + 1)));
+            };
+            EXPECT_EQ(numbers_of(alone["translation"]), part(translations, 3));
+            EXPECT_EQ(numbers_of(alone["scale"]), part(scales, 3));
+            if (!bead) {
+                EXPECT_EQ(numbers_of(alone["rotation"]), part(rotations, 4));
+            }
+        }
+    }
+    std::sort(found.begin(), found.end());
+    EXPECT_EQ(found, DRAWN);
+}
+
+TEST(GltfSceneName, IsTheOutputsStemOrTheCoordinatesForStandardOutput) {
+    const std::array<std::string_view, 3> names[] = {
+        {"scenes/helix.glb", "a.dat", "helix"}, {"helix", "a.dat", "helix"},
+        {"dir.d/two.dots.glb", "a.dat", "two.dots"}, {".hidden", "a.dat", ".hidden"},
+        {"/dev/stdout", "a.dat", "stdout"}, {"-", "models/chain.dat", "chain"}, {"-", "-", "model"},
+    };
+    for (const auto& [output, coordinates, name] : names) {
+        EXPECT_EQ(scene_name_for(output, coordinates), name) << output;
+    }
+}
+
+// Quotes and control characters escaped, valid UTF-8 kept, every other byte U+FFFD.
+TEST(GltfSceneName, GoesIntoJsonAsAValidString) {
+    const std::array<std::string_view, 2> texts[] = {
+        {"plain", R"("plain")"},          {"a\"b\\c", R"("a\"b\\c")"},  {"tab\t", R"("tab\u0009")"},
+        {"\xc3\xa9t\xc3\xa9", "\"\xc3\xa9t\xc3\xa9\""}, {"\xff", R"("\ufffd")"}, {"\xc3", R"("\ufffd")"},
+        {"\xed\xa0\x80", R"("\ufffd\ufffd\ufffd")"}, {"\xf0\x9f\x99\x82", "\"\xf0\x9f\x99\x82\""},
+    };
+    for (const auto& [text, quoted] : texts) {
+        JsonText json;
+        json.string(text);
+        EXPECT_EQ(json.text(), quoted);
+    }
 }
 
 struct Turn {
@@ -325,32 +475,67 @@ void expect_unit_normals(const UnitMesh& mesh) {
     for (std::uint16_t index : mesh.indices) EXPECT_LT(index, mesh.positions.size() / 3);
 }
 
-TEST(UnitMeshes, SphereIsClosedFacesOutwardAndHasItsOwnPositionsAsNormals) {
-    const UnitMesh& sphere = unit_sphere();
-    // Two poles and 23 rings of 48; a fan of 48 at each pole and 22 bands of 96.
-    EXPECT_EQ(sphere.positions.size(), 3u * (2 + 23 * 48));
-    EXPECT_EQ(sphere.indices.size(), 3u * (2 * 48 + 22 * 96));
-    expect_closed(sphere);
-    expect_unit_normals(sphere);
-    for (std::size_t v = 0; v < sphere.positions.size(); ++v) EXPECT_EQ(sphere.positions[v], sphere.normals[v]);
-    // An inscribed polyhedron of this many faces holds more than 99% of the ball.
-    EXPECT_GT(signed_volume(sphere), 0.99 * 4.0 / 3.0 * std::numbers::pi);
-    EXPECT_LT(signed_volume(sphere), 4.0 / 3.0 * std::numbers::pi);
+struct LevelShapes {
+    std::string_view name;
+    std::size_t sphere_triangles, cylinder_triangles;
+    double sphere_share, cylinder_share;  // of the true volume, at least
+};
+
+// Spheres of s segments and r rings: a fan of s at each pole and r - 2 bands
+// of 2s; cylinders of n sides: 2n on the side and n in each cap. The shares:
+// a polygon of n sides holds n sin(2 pi / n) / (2 pi) of its circle.
+const LevelShapes LEVEL_SHAPES[] = {
+    {"low", 2 * 12 + 4 * 24, 4 * 8, 0.80, 0.90},
+    {"medium", 2 * 24 + 10 * 48, 4 * 24, 0.97, 0.988},
+    {"high", 2 * 48 + 22 * 96, 4 * 48, 0.99, 0.997},
+};
+
+TEST(UnitMeshes, EveryLevelHasItsTrianglesAndClosedOutwardFacingShapes) {
+    ASSERT_EQ(std::size(LEVEL_SHAPES), MESH_DETAILS.size());
+    for (DetailLevel level = 0; level < MESH_DETAILS.size(); ++level) {
+        const LevelShapes& expected = LEVEL_SHAPES[level];
+        SCOPED_TRACE(expected.name);
+        EXPECT_EQ(MESH_DETAILS[level].name, expected.name);
+        const UnitMesh& sphere = unit_sphere(level);
+        EXPECT_EQ(sphere.indices.size(), 3 * expected.sphere_triangles);
+        EXPECT_EQ(sphere_triangles(MESH_DETAILS[level]), long(expected.sphere_triangles));
+        expect_closed(sphere);
+        expect_unit_normals(sphere);
+        for (std::size_t v = 0; v < sphere.positions.size(); ++v) EXPECT_EQ(sphere.positions[v], sphere.normals[v]);
+        EXPECT_GT(signed_volume(sphere), expected.sphere_share * 4.0 / 3.0 * std::numbers::pi);
+        EXPECT_LT(signed_volume(sphere), 4.0 / 3.0 * std::numbers::pi);
+
+        const UnitMesh& cylinder = unit_cylinder(level);
+        EXPECT_EQ(cylinder.indices.size(), 3 * expected.cylinder_triangles);
+        EXPECT_EQ(cylinder_triangles(MESH_DETAILS[level]), long(expected.cylinder_triangles));
+        expect_closed(cylinder);
+        expect_unit_normals(cylinder);
+        for (std::size_t v = 0; v < cylinder.positions.size(); v += 3) {
+            EXPECT_TRUE(cylinder.positions[v + 1] == 0.0f || cylinder.positions[v + 1] == 1.0f);
+            EXPECT_LE(std::hypot(cylinder.positions[v], cylinder.positions[v + 2]), 1.0 + 1e-6);
+        }
+        EXPECT_GT(signed_volume(cylinder), expected.cylinder_share * std::numbers::pi);
+        EXPECT_LT(signed_volume(cylinder), std::numbers::pi);
+    }
 }
 
-TEST(UnitMeshes, CylinderIsClosedFacesOutwardAndStandsOnTheOrigin) {
-    const UnitMesh& cylinder = unit_cylinder();
-    // Side rings of 48 at both ends, and each cap its own centre and ring.
-    EXPECT_EQ(cylinder.positions.size(), 3u * (4 * 48 + 2));
-    EXPECT_EQ(cylinder.indices.size(), 3u * (2 * 48 + 2 * 48));
-    expect_closed(cylinder);
-    expect_unit_normals(cylinder);
-    for (std::size_t v = 0; v < cylinder.positions.size(); v += 3) {
-        EXPECT_TRUE(cylinder.positions[v + 1] == 0.0f || cylinder.positions[v + 1] == 1.0f);
-        EXPECT_LE(std::hypot(cylinder.positions[v], cylinder.positions[v + 2]), 1.0 + 1e-6);
+// The finest level whose triangles stay within 2000000: high, 2208 a sphere
+// and 192 a cylinder; medium, 528 and 96; low, 120 and 32.
+TEST(GltfDetail, TheFinestLevelWithinTheBudgetOrTheCoarsest) {
+    struct Choice {
+        std::int32_t spheres, cylinders;
+        std::string_view level;
+    };
+    const Choice choices[] = {
+        {0, 0, "high"},        {905, 0, "high"},          {906, 0, "medium"},   {0, 10416, "high"},
+        {0, 10417, "medium"},  {3787, 0, "medium"},       {3788, 0, "low"},     {1000, 15000, "medium"},
+        {10000, 25000, "low"},  // a model of full capacity: 2000000 exactly
+        {10000, 25001, "low"},  // beyond: the coarsest still
+    };
+    for (const Choice& choice : choices) {
+        EXPECT_EQ(MESH_DETAILS[choose_detail(choice.spheres, choice.cylinders)].name, choice.level)
+            << choice.spheres << " spheres, " << choice.cylinders << " cylinders";
     }
-    EXPECT_GT(signed_volume(cylinder), 0.99 * std::numbers::pi);
-    EXPECT_LT(signed_volume(cylinder), std::numbers::pi);
 }
 
 }  // namespace

@@ -37,20 +37,6 @@ protected:
     }
 };
 
-struct Texture {
-    std::int32_t color;
-    std::string text;
-    std::size_t length;
-};
-
-const Texture TEXTURES[] = {
-    {1, "pigment { White } finish { phong 0.7 phong_size 50 ambient .25 diffuse .75 }", 76},
-    {2, "pigment { Red } finish { phong 1 phong_size 50 ambient .25 diffuse .75 }", 72},
-    {3, "pigment { Yellow } finish { phong 1 phong_size 50 ambient .25 diffuse .75 }", 75},
-    {4, "pigment { Blue } finish { phong 1 phong_size 50 ambient .25 diffuse .75 }", 73},
-    {5, "pigment { Green } finish { phong 0.7 phong_size 50 ambient .25 diffuse .75 }", 76},
-};
-
 TEST_F(PovPreWriterTest, SphereLineOfARedBead) {
     set_model({{1.0f, -2.0f, 0.5f, 0.75f, 2}}, {});
     Outcome outcome = run();
@@ -61,18 +47,6 @@ TEST_F(PovPreWriterTest, SphereLineOfARedBead) {
     EXPECT_TRUE(outcome.complete);
     EXPECT_EQ(outcome.file, INCLUDES + crlf_lines({sphere}));
     EXPECT_EQ(outcome.console, "");
-}
-
-TEST_F(PovPreWriterTest, EveryColorWritesItsWholeTexture) {
-    set_model({{0, 0, 0, 1, 1}, {0, 0, 0, 1, 2}, {0, 0, 0, 1, 3}, {0, 0, 0, 1, 4}, {0, 0, 0, 1, 5}}, {});
-    Outcome outcome = run();
-    std::string expected = INCLUDES;
-    for (const Texture& texture : TEXTURES) {
-        ASSERT_EQ(texture.text.size(), texture.length) << "color " << texture.color;
-        expected += "sphere { <  0.00000E+00,  0.00000E+00,  0.00000E+00>,  0.10000E+01 " + texture.text +
-                    std::string(150 - texture.length, ' ') + " }\r\n";
-    }
-    EXPECT_EQ(outcome.file, expected);
 }
 
 TEST_F(PovPreWriterTest, CylinderLineJoinsTheBeadCentres) {

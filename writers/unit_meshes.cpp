@@ -1,16 +1,18 @@
 #include "writers/unit_meshes.hpp"
 
+#include <cassert>
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 namespace sferonda {
 
 namespace {
 
-double segment_angle(int segment) { return 2.0 * std::numbers::pi * segment / MESH_SEGMENTS; }
-
 class MeshBuilder {
 public:
+    explicit MeshBuilder(int segments) : segments_(segments) {}
+
     std::uint16_t add_vertex(double x, double y, double z, double normal_x, double normal_y, double normal_z) {
         const auto index = static_cast<std::uint16_t>(mesh_.positions.size() / 3);
         mesh_.positions.insert(mesh_.positions.end(), {float(x), float(y), float(z)});
@@ -18,13 +20,14 @@ public:
         return index;
     }
 
-    // A ring of MESH_SEGMENTS vertices around the y axis at height y; the
+    // A ring of `segments` vertices around the y axis at height y; the
     // angle grows from +x towards +z, which seen from outside runs leftwards.
     std::uint16_t add_ring(double radius, double y, bool radial_normals, double normal_y) {
         const std::uint16_t first = next_index();
-        for (int segment = 0; segment < MESH_SEGMENTS; ++segment) {
-            const double c = std::cos(segment_angle(segment));
-            const double s = std::sin(segment_angle(segment));
+        for (int segment = 0; segment < segments_; ++segment) {
+            const double angle = 2.0 * std::numbers::pi * segment / segments_;
+            const double c = std::cos(angle);
+            const double s = std::sin(angle);
             const double along = radial_normals ? std::sqrt(1.0 - normal_y * normal_y) : 0.0;
             add_vertex(radius * c, y, radius * s, along * c, normal_y, along * s);
         }
@@ -38,8 +41,8 @@ public:
 
     // The band between two rings, the upper one first.
     void add_band(int upper, int lower) {
-        for (int segment = 0; segment < MESH_SEGMENTS; ++segment) {
-            const int next = (segment + 1) % MESH_SEGMENTS;
+        for (int segment = 0; segment < segments_; ++segment) {
+            const int next = (segment + 1) % segments_;
             add_triangle(upper + segment, upper + next, lower + segment);
             add_triangle(upper + next, lower + next, lower + segment);
         }
@@ -47,8 +50,8 @@ public:
 
     // A fan from a pole or cap centre above its ring, or below it.
     void add_fan(int centre, int ring, bool centre_above) {
-        for (int segment = 0; segment < MESH_SEGMENTS; ++segment) {
-            const int next = (segment + 1) % MESH_SEGMENTS;
+        for (int segment = 0; segment < segments_; ++segment) {
+            const int next = (segment + 1) % segments_;
             if (centre_above) {
                 add_triangle(centre, ring + next, ring + segment);
             } else {
@@ -61,17 +64,18 @@ public:
     UnitMesh take() { return std::move(mesh_); }
 
 private:
+    int segments_;
     UnitMesh mesh_;
 };
 
-UnitMesh build_sphere() {
-    MeshBuilder builder;
+UnitMesh build_sphere(const MeshDetail& detail) {
+    MeshBuilder builder(detail.sphere_segments);
     // One vertex at each pole: rings of coincident vertices there would make
     // triangles of no area.
     const int north = builder.add_vertex(0.0, 1.0, 0.0, 0.0, 1.0, 0.0);
     int upper = north;
-    for (int ring = 1; ring < SPHERE_RINGS; ++ring) {
-        const double polar = std::numbers::pi * ring / SPHERE_RINGS;
+    for (int ring = 1; ring < detail.sphere_rings; ++ring) {
+        const double polar = std::numbers::pi * ring / detail.sphere_rings;
         const int lower = builder.add_ring(std::sin(polar), std::cos(polar), true, std::cos(polar));
         if (ring == 1) {
             builder.add_fan(north, lower, true);
@@ -85,8 +89,8 @@ UnitMesh build_sphere() {
     return builder.take();
 }
 
-UnitMesh build_cylinder() {
-    MeshBuilder builder;
+UnitMesh build_cylinder(const MeshDetail& detail) {
+    MeshBuilder builder(detail.cylinder_sides);
     // The caps' vertices are separate from the side's: a cap is flat, so its
     // normals point along the axis, the side's straight out.
     const int side_top = builder.add_ring(1.0, 1.0, true, 0.0);
@@ -99,16 +103,19 @@ UnitMesh build_cylinder() {
     return builder.take();
 }
 
+// Each shape of each level built on first use, and kept.
+template <UnitMesh (*build)(const MeshDetail&)>
+const UnitMesh& built(DetailLevel level) {
+    static std::array<std::optional<UnitMesh>, MESH_DETAILS.size()> meshes;
+    assert(level < MESH_DETAILS.size());
+    if (!meshes[level]) meshes[level] = build(MESH_DETAILS[level]);
+    return *meshes[level];
+}
+
 }  // namespace
 
-const UnitMesh& unit_sphere() {
-    static const UnitMesh sphere = build_sphere();
-    return sphere;
-}
+const UnitMesh& unit_sphere(DetailLevel level) { return built<build_sphere>(level); }
 
-const UnitMesh& unit_cylinder() {
-    static const UnitMesh cylinder = build_cylinder();
-    return cylinder;
-}
+const UnitMesh& unit_cylinder(DetailLevel level) { return built<build_cylinder>(level); }
 
 }  // namespace sferonda

@@ -4,8 +4,9 @@ Imports each binary glTF file into an empty scene with Blender's own glTF
 importer and writes, as JSON, what it made of it, in the file's own
 coordinates (the importer turns glTF's y-up into Blender's z-up; this script
 turns it back): the vertex positions of every mesh data block and, for each
-object, its type, data block, world matrix (column by column) and the base
-color and metalness of its material.
+object, its type, data block, parent, world matrix (column by column) and
+the base color and metalness of its material, and the names of the objects
+without a parent.
 """
 
 import json
@@ -37,7 +38,10 @@ def material_of(obj):
 
 def describe():
     geometries, meshes, others = {}, [], []
+    roots = [obj.name for obj in bpy.context.scene.objects if obj.parent is None]
     for obj in bpy.context.scene.objects:
+        if obj.type == "EMPTY" and obj.parent is None:
+            continue  # a root: reported among the roots
         if obj.type != "MESH":
             others.append(f"{obj.type} {obj.name}")
             continue
@@ -47,8 +51,8 @@ def describe():
         color, metalness = material_of(obj)
         columns = [matrix[row][column] for column in range(4) for row in range(4)]
         meshes.append({"name": obj.name, "geometry": obj.data.name, "color": color or [0, 0, 0],
-                       "metalness": metalness, "matrix": columns})
-    return {"geometries": geometries, "meshes": meshes, "others": others}
+                       "metalness": metalness, "matrix": columns, "parent": obj.parent and obj.parent.name})
+    return {"geometries": geometries, "meshes": meshes, "others": others, "roots": roots}
 
 
 def main():

@@ -1,8 +1,10 @@
 """Blender's glTF importer, run headless, imports the binary glTF file that
 `sferonda gltf` writes for every example model. Every import must finish and
 make one mesh object per sphere and cylinder, at the beads' and connectors'
-places, sizes and colors, less those the program omits, and nothing else;
-the materials must be metal-free.
+places, sizes and colors, less those the program omits, all under one root
+named after the file, and nothing else; the materials must be metal-free.
+With --make-model, a model of full capacity is imported too, as the program
+writes it by default (Blender 3.4 refuses instanced files).
 """
 
 import json
@@ -16,12 +18,13 @@ import toolcheck
 
 
 def main():
-    options = toolcheck.arguments(__doc__)
+    options = toolcheck.arguments(__doc__, webcheck.capacity_option)
     blender = shutil.which("blender")
     if not blender:
         toolcheck.skip("blender is not installed (Debian: apt-get install blender)")
     run = toolcheck.Run(options)
     files = webcheck.write_gltf(run, options.program)
+    files += webcheck.write_capacity(run, options.program, options.make_model, [("capacity.glb", [])])
     report_path = run.path("blender-report.json")
     # Blender's Python finds its standard library beside the first python3
     # on PATH: that must be the system's, where Blender's numpy lives too.
@@ -43,6 +46,8 @@ def main():
         else:
             problems, summary = shapes.compare(model, report["geometries"], report["meshes"])
             problems += [f"an object that is no mesh: {other}" for other in report["others"]][:3]
+            problems += webcheck.root_problems(name, report["roots"], [mesh["parent"] for mesh in report["meshes"]],
+                                               [False] * len(report["meshes"]))
             problems += [f"object {mesh['name']} has metalness {mesh['metalness']}"
                          for mesh in report["meshes"] if mesh["metalness"] != 0][:3]
             summary = f"{len(report['meshes'])} objects, {summary}; imported in {report['seconds']:.1f} s"

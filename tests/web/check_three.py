@@ -3,8 +3,11 @@
 must stay free of errors and the picture must not be blank; the scene must
 hold one sphere per bead and one cylinder per connector, at their places,
 sizes and colors, less those the program omits (radius zero or less, a
-connector whose ends coincide); the materials must be metal-free. The
-screenshots stay in the scratch folder's shots/.
+connector whose ends coincide); the materials must be metal-free; one root
+node, named after the file, must hold them all. With --make-model, a model
+of full capacity is drawn too, as the program writes it by default and with
+--instanced, whose meshes three.js must instance. The screenshots stay in
+the scratch folder's shots/.
 """
 
 import webcheck
@@ -13,10 +16,12 @@ import toolcheck
 
 
 def main():
-    options = toolcheck.arguments(__doc__)
+    options = toolcheck.arguments(__doc__, webcheck.capacity_option)
     webcheck.require_node()
     run = toolcheck.Run(options)
     files = webcheck.write_gltf(run, options.program)
+    files += webcheck.write_capacity(run, options.program, options.make_model,
+                                     [("capacity.glb", []), ("capacity-instanced.glb", ["--instanced"])])
     verdict = toolcheck.Verdict()
     reports = webcheck.browse("three.html", run.folder, [name for name, _ in files])
     for (name, model), report in zip(files, reports):
@@ -28,10 +33,11 @@ def main():
             problems += shape_problems
             if found["others"]:
                 problems.append(f"{found['others']} lights, cameras, points or lines besides the meshes")
-            problems += [f"mesh {mesh['name']} is instanced" for mesh in found["meshes"] if mesh["instanced"]][:3]
+            problems += webcheck.root_problems(name, found["roots"], [mesh["parent"] for mesh in found["meshes"]],
+                                               [mesh["instanced"] for mesh in found["meshes"]])
             problems += [f"mesh {mesh['name']} has metalness {mesh['metalness']}"
                          for mesh in found["meshes"] if mesh["metalness"] != 0][:3]
-            summary += f"; drawn in {report['seconds']:.1f} s"
+            summary += f"; first frame after {found['firstFrameSeconds']:.1f} s"
         verdict.file(name, problems, summary)
     verdict.finish()
 

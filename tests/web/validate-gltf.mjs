@@ -1,6 +1,6 @@
 // Runs the Khronos glTF validator on each file named on the command line and
 // prints one line per file: its counts of errors, warnings, infos and hints,
-// then every error and warning. Exits with 1 when any file has an error or a
+// then every error, warning and note (info or hint). Exits with 1 when any file has an error or a
 // warning, 0 otherwise.
 //
 //   node validate-gltf.mjs FILE.glb...
@@ -27,7 +27,7 @@ for (const path of process.argv.slice(2)) {
                         `at ${message.pointer ?? "?"}: ${message.message}`);
         }
     }
-    for (const message of issues.messages.filter((m) => m.severity > WARNING).slice(0, 5)) {
+    for (const message of issues.messages.filter((m) => m.severity > WARNING)) {
         console.log(`  note ${message.code} at ${message.pointer ?? "?"}: ${message.message}`);
     }
     if (issues.numErrors > 0 || issues.numWarnings > 0) failed = true;

@@ -145,6 +145,47 @@ OMISSIONS_DAT = """3
 OMISSIONS_COL = "3\n1 2\n2 3\n3 4\n4\n1 5\n2 6\n3 7\n4 1\n"
 
 
+def capacity_option(parser):
+    parser.add_argument("--make-model", help="bench/'s make_model: the checks take a full-capacity model too")
+
+
+def write_capacity(run, program, make_model, variants):
+    """Runs `sferonda gltf` with each variant's options on a model of full
+    capacity (10000 beads, 25000 connectors) from make_model; returns (file
+    name, model) for each variant (file name, options)."""
+    if not make_model:
+        return []
+    dat, col = run.path("capacity.dat"), run.path("capacity.col")
+    subprocess.run([make_model, "10000", "25000", dat, col], check=True)
+    model = toolcheck.Model(dat, col)
+    written = []
+    for name, options in variants:
+        result = subprocess.run([os.path.abspath(program), "gltf", *options, dat, col, name], cwd=run.folder,
+                                stdin=subprocess.DEVNULL, capture_output=True, text=True, timeout=120)
+        if result.returncode != 0:
+            sys.exit(f"FAILED: sferonda gltf {' '.join(options)} capacity.dat capacity.col {name} ended with "
+                     f"status {result.returncode}: {(result.stderr or result.stdout).strip()}")
+        written.append((name, model))
+    return written
+
+
+def root_problems(name, roots, parents, meshes_are_instanced):
+    """The scene's one top node bears the file's name and holds every mesh;
+    the meshes are instanced exactly when the file is. three.js gives the
+    root, named as its scene, a suffix that makes the name its own."""
+    stem = name.rsplit(".", 1)[0]
+    root = re.compile(re.escape(stem) + r"(_\d+)?")
+    problems = [] if len(roots) == 1 and root.fullmatch(roots[0]) else \
+        [f"the scene's top nodes are {roots[:5]}, not [{stem!r}]"]
+    strays = sorted({parent for parent in parents if not root.fullmatch(parent or "")})
+    if strays:
+        problems.append(f"meshes under {strays[:5]}, not under the root {stem!r}")
+    instanced = "instanced" in name
+    if any(flag != instanced for flag in meshes_are_instanced):
+        problems.append("meshes that are instanced" if not instanced else "meshes that are not instanced")
+    return problems
+
+
 def write_gltf(run, program):
     """Runs `sferonda gltf` on every example model of the batch and on a
     model with omissions; returns (file name, model) for each."""

@@ -1,0 +1,58 @@
+#pragma once
+// The nodes of a glTF scene: one per bead and connector, or, instanced, one
+// per shape and color; each carries the model's numbers in its extras.
+
+#include <array>
+
+#include "driver/bead_model.hpp"
+#include "writers/gltf_buffer.hpp"
+#include "writers/gltf_writer.hpp"
+#include "writers/json_text.hpp"
+#include "writers/vrml_colors.hpp"
+
+namespace sferonda {
+
+constexpr int NO_INDEX = -1;
+using PerColor = std::array<int, VRML_COLOR_COUNT + 1>;
+
+// Which colors each shape is drawn in, and the index of each material and mesh.
+struct SceneParts {
+    PerColor material = filled(NO_INDEX);
+    PerColor sphere_mesh = filled(NO_INDEX);
+    PerColor cylinder_mesh = filled(NO_INDEX);
+    int material_count = 0;
+    int mesh_count = 0;
+
+    static PerColor filled(int value) {
+        PerColor table;
+        table.fill(value);
+        return table;
+    }
+};
+
+struct InstanceValues;
+
+class NodeWriter {
+public:
+    NodeWriter(const BeadModel& model, JsonText& json, GltfSummary& summary)
+        : model_(model), json_(json), summary_(summary) {}
+
+    // Which colors each shape needs, and what is drawn and what omitted;
+    // stops the run at the first bead, then connector, beyond the float range.
+    void take_stock(SceneParts& parts) const;
+
+    // The nodes, separated by commas; returns their count.
+    int write_plain(const SceneParts& parts);
+    int write_instanced(const SceneParts& parts, GltfBuffer& buffer);
+
+private:
+    void write_instanced_beads(int color, int mesh, GltfBuffer& buffer, InstanceValues& gathered);
+    void write_instanced_connectors(int color, int mesh, GltfBuffer& buffer, InstanceValues& gathered);
+
+    const BeadModel& model_;
+    JsonText& json_;
+    GltfSummary& summary_;
+    int node_count_ = 0;
+};
+
+}  // namespace sferonda
