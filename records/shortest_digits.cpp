@@ -4,6 +4,7 @@
 #include <cassert>
 #include <cstdint>
 #include <cstring>
+#include <type_traits>
 
 #include "records/decimal_digits.hpp"
 
@@ -51,30 +52,34 @@ Wide power_of_five(int power) {
 }
 
 // An exact quotient: integer part and remainder.
+template <class Word>
 struct Quotient {
     std::uint64_t integer;
-    Wide remainder;
+    Word remainder;
 };
 
 // Division by 2^bits, the common case: shifts only.
+template <class WordType>
 struct BinaryDivisor {
+    using Word = WordType;
     int bits;
 
-    Quotient divide(Wide numerator) const {
-        return {static_cast<std::uint64_t>(numerator >> bits), numerator & ((Wide{1} << bits) - 1)};
+    Quotient<Word> divide(Word numerator) const {
+        return {static_cast<std::uint64_t>(numerator >> bits), numerator & ((Word{1} << bits) - 1)};
     }
     // The sign of remainder - divisor / 2.
-    int against_half(Wide remainder) const {
-        const Wide twice = remainder << 1, unit = Wide{1} << bits;
+    int against_half(Word remainder) const {
+        const Word twice = remainder << 1, unit = Word{1} << bits;
         return twice < unit ? -1 : twice > unit ? 1 : 0;
     }
 };
 
-// Division by any divisor: the floats of 2^23 and more only.
+// Division by any divisor: the floats of 2^22 and more only.
 struct GeneralDivisor {
+    using Word = Wide;
     Wide divisor;
 
-    Quotient divide(Wide numerator) const {
+    Quotient<Word> divide(Wide numerator) const {
         const Wide integer = numerator / divisor;
         return {static_cast<std::uint64_t>(integer), numerator - integer * divisor};
     }
@@ -85,8 +90,8 @@ struct GeneralDivisor {
 };
 
 template <class Divisor>
-Quotient times_ten(const Divisor& divisor, Quotient quotient) {
-    const Quotient carried = divisor.divide(quotient.remainder * 10);
+Quotient<typename Divisor::Word> times_ten(const Divisor& divisor, Quotient<typename Divisor::Word> quotient) {
+    const auto carried = divisor.divide(quotient.remainder * 10);
     return {quotient.integer * 10 + carried.integer, carried.remainder};
 }
 
@@ -109,17 +114,18 @@ Decimal without_trailing_zeros(std::uint32_t digits, int exponent) {
 // holds at most one integer, and if it holds one, that integer's trailing
 // zeros give the shortest. Otherwise one level down, where the interval is
 // at least one wide and so holds an integer: the one nearest the value.
-template <class Divisor>
-Decimal shortest_in(const Divisor& divisor, Wide low, Wide value, Wide high, bool inclusive, int level) {
-    const Quotient top = divisor.divide(high);
-    const Quotient bottom = divisor.divide(low);
+template <class Divisor, class Word = typename Divisor::Word>
+Decimal shortest_in(const Divisor& divisor, std::type_identity_t<Word> low, std::type_identity_t<Word> value,
+                    std::type_identity_t<Word> high, bool inclusive, int level) {
+    const Quotient<Word> top = divisor.divide(high);
+    const Quotient<Word> bottom = divisor.divide(low);
     const std::uint64_t candidate = top.integer - (top.remainder == 0 && !inclusive ? 1 : 0);
     if (candidate > bottom.integer || (candidate == bottom.integer && bottom.remainder == 0 && inclusive)) {
         return without_trailing_zeros(static_cast<std::uint32_t>(candidate), level);
     }
-    const Quotient top_ten = times_ten(divisor, top);
-    const Quotient bottom_ten = times_ten(divisor, bottom);
-    const Quotient value_ten = times_ten(divisor, divisor.divide(value));
+    const Quotient<Word> top_ten = times_ten(divisor, top);
+    const Quotient<Word> bottom_ten = times_ten(divisor, bottom);
+    const Quotient<Word> value_ten = times_ten(divisor, divisor.divide(value));
     const int half = divisor.against_half(value_ten.remainder);
     std::uint64_t nearest = value_ten.integer + (half > 0 || (half == 0 && value_ten.integer % 2 != 0) ? 1 : 0);
     // Near a power of two the interval is lopsided: the nearest may fall
@@ -138,11 +144,18 @@ Decimal shortest_decimal(std::uint32_t magnitude_bits) {
     const int level = interval.log10_width + 1;
     if (level <= 0) {
         // n * 2^unit_exponent * 10^-level is n * 5^-level over 2^(level - unit_exponent).
+        const int bits = level - interval.unit_exponent;
+        if (-level <= LARGEST_NARROW_POWER_OF_FIVE) {
+            // n below 2^26 and 5^16 below 2^38; then the floats of 10^-17 and more, 2^bits below 2^60.
+            assert(bits > 0 && bits < 60);
+            const std::uint64_t five = POWERS_OF_FIVE[static_cast<std::size_t>(-level)];
+            return shortest_in(BinaryDivisor<std::uint64_t>{bits}, interval.low * five, interval.value * five,
+                               interval.high * five, interval.inclusive, level);
+        }
+        assert(bits > 0 && bits < 120);
         const Wide five = power_of_five(-level);
-        const BinaryDivisor divisor{level - interval.unit_exponent};
-        assert(divisor.bits > 0 && divisor.bits < 120);
-        return shortest_in(divisor, interval.low * five, interval.value * five, interval.high * five,
-                           interval.inclusive, level);
+        return shortest_in(BinaryDivisor<Wide>{bits}, interval.low * five, interval.value * five,
+                           interval.high * five, interval.inclusive, level);
     }
     // n * 2^unit_exponent * 10^-level is n * 2^(unit_exponent - level) over 5^level.
     const Wide five = power_of_five(level);
@@ -161,19 +174,38 @@ int digit_count(std::uint32_t digits) {
     return estimate + (digits >= POWERS_OF_TEN[static_cast<std::size_t>(estimate)] ? 1 : 0);
 }
 
-// `count` digits, with a point after the first `point` when more follow.
-char* digits_with_point(char* out, std::uint32_t digits, int count, int point) {
-    write_digits(out, digits, count);
-    if (point >= count) return out + count;
-    char fraction[8];  // at most 8 digits follow the point
-    std::memcpy(fraction, out + point, sizeof fraction);
+// The digits of a decimal, without leading zeros, followed by scratch
+// bytes: the texts below are put together with fixed-size copies.
+struct DigitText {
+    char text[32];
+    const char* first;
+    int count;
+
+    // Nine digits are the most a float needs: in two halves of four
+    // pairs and one digit, so that the halves are worked side by side.
+    explicit DigitText(std::uint32_t digits) {
+        const std::uint32_t high = digits / 10000, low = digits % 10000;
+        text[0] = static_cast<char>('0' + high / 10000);
+        std::memcpy(text + 1, DIGIT_PAIRS + 2 * (high / 100 % 100), 2);
+        std::memcpy(text + 3, DIGIT_PAIRS + 2 * (high % 100), 2);
+        std::memcpy(text + 5, DIGIT_PAIRS + 2 * (low / 100), 2);
+        std::memcpy(text + 7, DIGIT_PAIRS + 2 * (low % 100), 2);
+        count = digit_count(digits);
+        first = text + 9 - count;
+    }
+};
+
+// d.ddd, or d alone.
+char* write_with_point(char* out, const DigitText& digits, int point) {
+    std::memcpy(out, digits.first, 8);  // a point comes after at most 8 digits
+    if (point >= digits.count) return out + digits.count;
     out[point] = '.';
-    std::memcpy(out + point + 1, fraction, sizeof fraction);
-    return out + count + 1;
+    std::memcpy(out + point + 1, digits.first + point, 8);
+    return out + digits.count + 1;
 }
 
-char* write_scientific(char* out, Decimal decimal, int count, int exponent) {
-    out = digits_with_point(out, decimal.digits, count, 1);
+char* write_scientific(char* out, const DigitText& digits, int exponent) {
+    out = write_with_point(out, digits, 1);
     out[0] = 'e';
     out[1] = exponent < 0 ? '-' : '+';
     const int magnitude = exponent < 0 ? -exponent : exponent;  // at most 45
@@ -182,17 +214,22 @@ char* write_scientific(char* out, Decimal decimal, int count, int exponent) {
 }
 
 // An integer in fixed notation is the float's own value, every digit of it:
-// to_chars takes the nearest of the texts of the same length.
-char* write_fixed(char* out, Decimal decimal, int count, int exponent, std::uint32_t magnitude_bits) {
+// to_chars takes the nearest of the texts of the same length. Below 2^24
+// that is the digits and zeros.
+char* write_fixed(char* out, const DigitText& digits, int exponent, std::uint32_t magnitude_bits) {
     if (exponent < 0) {
         std::memcpy(out, "0.000", 5);  // fixed notation is the shorter only down to 0.000d
-        return digits_with_point(out + 1 - exponent, decimal.digits, count, count);
+        std::memcpy(out + 1 - exponent, digits.first, 16);
+        return out + 1 - exponent + digits.count;
     }
-    if (count > exponent + 1) return digits_with_point(out, decimal.digits, count, exponent + 1);
+    if (digits.count > exponent + 1) return write_with_point(out, digits, exponent + 1);
     const int e = static_cast<int>(magnitude_bits >> 23) - 150;
-    const std::uint64_t integer = e > 0 ? ((magnitude_bits & 0x7FFFFF) | 0x800000ULL) << e
-                                        : decimal.digits * POWERS_OF_TEN[static_cast<std::size_t>(exponent + 1 - count)];
-    write_digits(out, integer, exponent + 1);
+    if (e > 0) {
+        write_digits(out, ((magnitude_bits & 0x7FFFFF) | 0x800000ULL) << e, exponent + 1);
+    } else {
+        std::memcpy(out, digits.first, 16);
+        std::memcpy(out + digits.count, "0000000000000000", 16);  // at most 13 zeros
+    }
     return out + exponent + 1;
 }
 
@@ -212,12 +249,13 @@ char* write_shortest(char* out, float value) {
         return out + 1;
     }
     const Decimal decimal = shortest_decimal(magnitude_bits);
-    const int count = digit_count(decimal.digits);
+    const DigitText digits(decimal.digits);
+    const int count = digits.count;
     const int exponent = decimal.exponent + count - 1;  // of the first digit
     const int scientific_length = count + (count > 1 ? 1 : 0) + 4;
     const int fixed_length = exponent < 0 ? count + 1 - exponent : count > exponent + 1 ? count + 1 : exponent + 1;
-    if (fixed_length <= scientific_length) return write_fixed(out, decimal, count, exponent, magnitude_bits);
-    return write_scientific(out, decimal, count, exponent);
+    if (fixed_length <= scientific_length) return write_fixed(out, digits, exponent, magnitude_bits);
+    return write_scientific(out, digits, exponent);
 }
 
 }  // namespace sferonda

@@ -10,6 +10,7 @@
 
 #include "records/record_write.hpp"
 #include "records/run_end.hpp"
+#include "records/shortest_digits.hpp"
 #include "records/units.hpp"
 #include "writers/glb_container.hpp"
 #include "writers/gltf_placement.hpp"
@@ -41,14 +42,14 @@ struct NodeKind {
 constexpr NodeKind BEAD_NODE{"bead ", "ERROR: Bead", false};
 constexpr NodeKind CONNECTOR_NODE{"connector ", "ERROR: Connector", true};
 
-// A JSON text built in one string: numbers go in through to_chars, shortest
-// form, so that each float reads back as itself.
+// A JSON text built in one string: numbers go in shortest form, to_chars's
+// text, so that each float reads back as itself.
 class JsonText {
 public:
     void append(std::string_view text) { text_.append(text); }
     void number(float value) {
-        char digits[32];
-        text_.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+        char digits[SHORTEST_BUFFER_SIZE];
+        text_.append(digits, write_shortest(digits, value));
     }
     template <std::integral Integer>
     void number(Integer value) {
