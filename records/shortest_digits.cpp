@@ -74,7 +74,7 @@ struct BinaryDivisor {
     }
 };
 
-// Division by any divisor: the floats of 2^22 and more only.
+// Division by any divisor: the floats of 2^23 and more only.
 struct GeneralDivisor {
     using Word = Wide;
     Wide divisor;
@@ -101,8 +101,17 @@ struct Decimal {
     int exponent;
 };
 
+// Values read from short decimals leave several zeros: four at a time first.
 Decimal without_trailing_zeros(std::uint32_t digits, int exponent) {
-    while (digits % 10 == 0) {
+    while (digits % 10000 == 0) {
+        digits /= 10000;
+        exponent += 4;
+    }
+    if (digits % 100 == 0) {
+        digits /= 100;
+        exponent += 2;
+    }
+    if (digits % 10 == 0) {
         digits /= 10;
         ++exponent;
     }
@@ -139,19 +148,12 @@ Decimal shortest_in(const Divisor& divisor, std::type_identity_t<Word> low, std:
     return {static_cast<std::uint32_t>(nearest), level - 1};
 }
 
-Decimal shortest_decimal(std::uint32_t magnitude_bits) {
-    const Interval interval = rounding_interval(magnitude_bits);
-    const int level = interval.log10_width + 1;
+// The floats beyond 64-bit numerators: those whose interval is narrower
+// than 10^-17 (below about 10^-10), and those of 2^23 and more.
+[[gnu::noinline]] Decimal wide_shortest_decimal(const Interval& interval, int level) {
     if (level <= 0) {
-        // n * 2^unit_exponent * 10^-level is n * 5^-level over 2^(level - unit_exponent).
+        // As in shortest_decimal, with 5^-level up to 5^44: n, at most 2^25 + 2, times 5^44 is below 2^128.
         const int bits = level - interval.unit_exponent;
-        if (-level <= LARGEST_NARROW_POWER_OF_FIVE) {
-            // n below 2^26 and 5^16 below 2^38; then the floats of 10^-17 and more, 2^bits below 2^60.
-            assert(bits > 0 && bits < 60);
-            const std::uint64_t five = POWERS_OF_FIVE[static_cast<std::size_t>(-level)];
-            return shortest_in(BinaryDivisor<std::uint64_t>{bits}, interval.low * five, interval.value * five,
-                               interval.high * five, interval.inclusive, level);
-        }
         assert(bits > 0 && bits < 120);
         const Wide five = power_of_five(-level);
         return shortest_in(BinaryDivisor<Wide>{bits}, interval.low * five, interval.value * five,
@@ -168,6 +170,19 @@ Decimal shortest_decimal(std::uint32_t magnitude_bits) {
                        interval.inclusive, level);
 }
 
+Decimal shortest_decimal(std::uint32_t magnitude_bits) {
+    const Interval interval = rounding_interval(magnitude_bits);
+    const int level = interval.log10_width + 1;
+    if (level > 0 || -level > LARGEST_NARROW_POWER_OF_FIVE) return wide_shortest_decimal(interval, level);
+    // n * 2^unit_exponent * 10^-level is n * 5^-level over 2^(level - unit_exponent): n is
+    // below 2^26 and 5^16 below 2^38; the floats are of 10^-17 and more, so 2^bits is below 2^60.
+    const int bits = level - interval.unit_exponent;
+    assert(bits > 0 && bits < 60);
+    const std::uint64_t five = POWERS_OF_FIVE[static_cast<std::size_t>(-level)];
+    return shortest_in(BinaryDivisor<std::uint64_t>{bits}, interval.low * five, interval.value * five,
+                       interval.high * five, interval.inclusive, level);
+}
+
 int digit_count(std::uint32_t digits) {
     // floor(log10(2) * bit width) is the count, or one less.
     const int estimate = (std::bit_width(digits) * 1233) >> 12;
@@ -181,8 +196,8 @@ struct DigitText {
     const char* first;
     int count;
 
-    // Nine digits are the most a float needs: in two halves of four
-    // pairs and one digit, so that the halves are worked side by side.
+    // Nine digits are the most a float needs: a digit and four pairs, from
+    // two halves worked side by side.
     explicit DigitText(std::uint32_t digits) {
         const std::uint32_t high = digits / 10000, low = digits % 10000;
         text[0] = static_cast<char>('0' + high / 10000);
