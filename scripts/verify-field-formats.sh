@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Compares the program's E13.5, F8.3 and F9.3 fields, the real fields its
-# writers use, with fields built from std::to_chars on every one of the 2^32
-# float bit patterns (tests/verify/). About 11 minutes of one core a kind
-# on an idle machine.
+# writers use, and its shortest text of a float (the glTF numbers) with
+# those built from std::to_chars on every one of the 2^32 float bit
+# patterns (tests/verify/). About 11 minutes of one core a field kind on an
+# idle machine.
 #
-#   nice bash scripts/verify-field-formats.sh [parallel parts, default 2] [E13.5|F8.3|F9.3|all]
+#   nice bash scripts/verify-field-formats.sh [parallel parts, default 2] [E13.5|F8.3|F9.3|shortest|all]
 #
 # The range of patterns is cut into that many parts run side by side, each
 # checking every kind asked for (default all) on each pattern, and reporting
@@ -18,7 +19,7 @@ kind="${1:-all}"
 build="$PWD/build-verify"
 mkdir -p "$build"
 "${CXX:-c++}" -std=c++20 -O2 -Wall -Wextra -ffp-contract=off -I. tests/verify/verify_field_formats.cpp \
-    records/field_format.cpp records/decimal_digits.cpp -o "$build/verify_field_formats"
+    records/field_format.cpp records/decimal_digits.cpp records/shortest_digits.cpp -o "$build/verify_field_formats"
 
 failed=0
 started=$SECONDS

@@ -5,6 +5,7 @@
 
 #include "records/record_write.hpp"
 #include "records/run_end.hpp"
+#include "records/shortest_digits.hpp"
 #include "records/units.hpp"
 #include "writers/gltf_placement.hpp"
 
@@ -50,11 +51,11 @@ namespace {
 // node's radius is in its scale twice or three times and in its extras.
 class FloatText {
 public:
-    explicit FloatText(float value) : end_(std::to_chars(digits_, digits_ + sizeof digits_, value).ptr) {}
+    explicit FloatText(float value) : end_(write_shortest(digits_, value)) {}
     std::string_view text() const { return {digits_, end_}; }
 
 private:
-    char digits_[32];
+    char digits_[SHORTEST_BUFFER_SIZE];
     const char* end_;
 };
 

@@ -1,6 +1,6 @@
 #pragma once
-// A JSON text built in one string: numbers go in through to_chars, shortest
-// form, so that each float reads back as itself.
+// A JSON text built in one string: numbers go in shortest form, to_chars's
+// text, so that each float reads back as itself.
 
 #include <array>
 #include <charconv>
@@ -9,6 +9,8 @@
 #include <span>
 #include <string>
 #include <string_view>
+
+#include "records/shortest_digits.hpp"
 
 namespace sferonda {
 
@@ -43,8 +45,8 @@ class JsonText {
 public:
     void append(std::string_view text) { text_.append(text); }
     void number(float value) {
-        char digits[32];
-        text_.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+        char digits[SHORTEST_BUFFER_SIZE];
+        text_.append(digits, write_shortest(digits, value));
     }
     template <std::integral Integer>
     void number(Integer value) {

@@ -1,25 +1,31 @@
-// Compares the program's real fields with fields built from std::to_chars
-// over a range of 32-bit patterns, each read as a float: every pattern when
-// run without a range. Prints the first differences, progress every 2^26
-// patterns, and the count and the time at the end.
+// Compares the program's real fields, and its shortest text of a float,
+// with those built from std::to_chars over a range of 32-bit patterns, each
+// read as a float: every pattern when run without a range. Prints the first
+// differences, progress every 2^26 patterns, and the count and the time at
+// the end.
 //
-//   verify_field_formats <kind E13.5|F8.3|F9.3|all> [first pattern] [last pattern]
+//   verify_field_formats <kind E13.5|F8.3|F9.3|shortest|all> [first pattern] [last pattern]
 
+#include <charconv>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "records/field_format.hpp"
+#include "records/shortest_digits.hpp"
 #include "tests/verify/reference_fields.hpp"
 
 namespace {
 
+enum class Form { fixed, exponent, shortest };
+
 struct FieldKind {
-    bool exponent;
+    Form form;
     int width;
     int precision;
 };
@@ -29,7 +35,10 @@ struct NamedKind {
     FieldKind kind;
 };
 
-constexpr NamedKind WRITER_KINDS[] = {{"E13.5", {true, 13, 5}}, {"F8.3", {false, 8, 3}}, {"F9.3", {false, 9, 3}}};
+constexpr NamedKind WRITER_KINDS[] = {{"E13.5", {Form::exponent, 13, 5}},
+                                      {"F8.3", {Form::fixed, 8, 3}},
+                                      {"F9.3", {Form::fixed, 9, 3}},
+                                      {"shortest", {Form::shortest, 0, 0}}};
 
 std::vector<NamedKind> parse_kinds(const std::string& text) {
     std::vector<NamedKind> kinds;
@@ -39,12 +48,27 @@ std::vector<NamedKind> parse_kinds(const std::string& text) {
     return kinds;
 }
 
+// True when the program's shortest text of `value` is std::to_chars's; prints the first differences.
+bool same_shortest(float value, std::uint64_t bits, std::uint64_t& differences) {
+    char text[sferonda::SHORTEST_BUFFER_SIZE];
+    char expected[64];
+    const char* end = sferonda::write_shortest(text, value);
+    const char* expected_end = std::to_chars(expected, expected + sizeof expected, value).ptr;
+    if (std::string_view(text, end) == std::string_view(expected, expected_end)) return true;
+    if (++differences <= 20) {
+        std::printf("shortest 0x%08llx: [%.*s] expected [%.*s]\n", static_cast<unsigned long long>(bits),
+                    static_cast<int>(end - text), text, static_cast<int>(expected_end - expected), expected);
+    }
+    return false;
+}
+
 // True when the program's field for `value` is the reference's; prints the first differences.
 bool same_field(const NamedKind& named, float value, std::uint64_t bits, std::uint64_t& differences) {
     const FieldKind& kind = named.kind;
+    if (kind.form == Form::shortest) return same_shortest(value, bits, differences);
     char field[64];
     std::string expected;
-    if (kind.exponent) {
+    if (kind.form == Form::exponent) {
         sferonda::format_exponent_field(field, kind.width, kind.precision, value);
         expected = sferonda::reference::exponent_field(kind.width, kind.precision, value);
     } else {
@@ -70,7 +94,7 @@ float float_of(std::uint32_t bits) {
 int main(int argc, char** argv) {
     const std::vector<NamedKind> kinds = argc < 2 ? std::vector<NamedKind>{} : parse_kinds(argv[1]);
     if (kinds.empty()) {
-        std::fprintf(stderr, "usage: verify_field_formats E13.5|F8.3|F9.3|all [first] [last]\n");
+        std::fprintf(stderr, "usage: verify_field_formats E13.5|F8.3|F9.3|shortest|all [first] [last]\n");
         return 2;
     }
     const std::uint64_t first = argc > 2 ? std::strtoull(argv[2], nullptr, 0) : 0;
