@@ -28,6 +28,9 @@ share/doc/sferonda/examples/single.dat
 share/doc/sferonda/examples/star.col
 share/doc/sferonda/examples/star.dat
 share/man/man1/sferonda.1.gz"
+# The docs folder goes whole, pictures included, as the README links into it.
+docs="$(cd "$here/../../docs" && find . ! -type d | sed 's|^\./|share/doc/sferonda/docs/|')"
+expected="$(printf '%s\n%s\n' "$expected" "$docs" | LC_ALL=C sort)"
 installed="$(cd "$root" && find . ! -type d | sed 's|^\./||' | LC_ALL=C sort)"
 [ "$installed" = "$expected" ] ||
   fail "installed files differ from the expected ones (< expected, > installed):
