@@ -18,9 +18,21 @@ LineSource::LineSource(std::string text, int unit)
 }
 
 bool LineSource::next_line_across_blocks(std::string_view& line) {
+    if (continues_) skip_rest_of_line();
     long_line_.clear();
+    return gather_line(line);
+}
+
+// Gathers the line from the read position on after what long_line_ holds,
+// to its line feed or until the window is full.
+bool LineSource::gather_line(std::string_view& line) {
     for (;;) {
         if (take_buffered_line(line)) return true;
+        if (long_line_.size() >= LINE_WINDOW) {
+            continues_ = true;
+            line = long_line_;
+            return true;
+        }
         if (at_end_) {
             if (begin_ == end_ && long_line_.empty()) return false;
             // The last line of a file that does not end with a line feed.
@@ -29,6 +41,27 @@ bool LineSource::next_line_across_blocks(std::string_view& line) {
             line = long_line_;
             return true;
         }
+        refill();
+    }
+}
+
+void LineSource::extend_line(std::string_view& line, std::size_t keep_from) {
+    // A line that goes on is always served from long_line_.
+    long_line_.erase(0, keep_from);
+    continues_ = false;
+    if (!gather_line(line)) line = {};
+}
+
+void LineSource::skip_rest_of_line() {
+    continues_ = false;
+    for (;;) {
+        const void* found = begin_ == end_ ? nullptr : std::memchr(buffer_.data() + begin_, '\n', end_ - begin_);
+        if (found != nullptr) {
+            begin_ = static_cast<std::size_t>(static_cast<const char*>(found) - buffer_.data()) + 1;
+            return;
+        }
+        begin_ = end_ = 0;
+        if (at_end_) return;
         refill();
     }
 }
@@ -50,6 +83,8 @@ bool LineSource::take_buffered_line(std::string_view& line) {
 }
 
 std::string_view LineSource::whole_lines() {
+    // The rest of a line that goes on is for next_line to pass over.
+    if (continues_) return {};
     for (;;) {
         const char* start = buffer_.data() + begin_;
         const void* last = begin_ == end_ ? nullptr : ::memrchr(start, '\n', end_ - begin_);
@@ -88,6 +123,7 @@ void LineSource::refill() {
 
 void LineSource::rewind() {
     long_line_.clear();
+    continues_ = false;
     begin_ = 0;
     if (from_memory_) return;
     if (::lseek(fd_, 0, SEEK_SET) < 0) fatal_io_error(IoError::ReadFailure, unit_);

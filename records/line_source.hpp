@@ -13,6 +13,10 @@ class LineSource {
 public:
     // Bytes read from the file at a time; a line may be longer.
     static constexpr std::size_t BLOCK_SIZE = 64 * 1024;
+    // Most bytes of one line held at a time: a longer line is served as a
+    // window on it that moves on (extend_line), so that no line, however
+    // long, is held whole.
+    static constexpr std::size_t LINE_WINDOW = 1024 * 1024;
     // Bytes that may be read, never used, past the end of whole_lines(), so
     // that a scan may take eight bytes at a time without a bound to test.
     static constexpr std::size_t READ_AHEAD = 8;
@@ -22,11 +26,14 @@ public:
     // Serves the lines of `text` itself.
     LineSource(std::string text, int unit);
 
-    // The next line without its line feed; a carriage return before the line
-    // feed is left in place. False at the end of the source. The view stays
-    // valid until the next call.
+    // The next line without its line feed, or its first LINE_WINDOW bytes or
+    // so when it goes on (continues()); a carriage return before the line
+    // feed is left in place. The rest of a line that went on is passed over
+    // first. False at the end of the source. The view stays valid until the
+    // next call.
     bool next_line(std::string_view& line) {
         // The common case, a whole line in the buffer, without a call.
+        if (continues_) return next_line_across_blocks(line);
         const char* start = buffer_.data() + begin_;
         const void* found = begin_ == end_ ? nullptr : std::memchr(start, '\n', end_ - begin_);
         if (found == nullptr) return next_line_across_blocks(line);
@@ -44,12 +51,20 @@ public:
     // Passes over the first `count` bytes of whole_lines().
     void skip(std::size_t count) { begin_ += count; }
 
+    // True when the line last served goes on beyond it.
+    bool continues() const { return continues_; }
+    // Moves the window of a line that goes on: `line` becomes its bytes from
+    // `keep_from` on, followed by as many more of the line as the window holds.
+    void extend_line(std::string_view& line, std::size_t keep_from);
+
     // Back to the first line.
     void rewind();
 
 private:
     std::size_t capacity() const { return buffer_.size() - READ_AHEAD; }
     bool next_line_across_blocks(std::string_view& line);
+    bool gather_line(std::string_view& line);
+    void skip_rest_of_line();
     void refill();
     bool take_buffered_line(std::string_view& line);
 
@@ -60,7 +75,8 @@ private:
     std::vector<char> buffer_;
     std::size_t begin_ = 0;  // first unread byte in buffer_
     std::size_t end_ = 0;    // one past the last valid byte in buffer_
-    std::string long_line_;  // a line that outgrew the buffer
+    std::string long_line_;  // a line that outgrew the buffer, or the window on a longer one
+    bool continues_ = false;  // the line served goes on beyond long_line_
 };
 
 }  // namespace sferonda

@@ -178,25 +178,36 @@ public:
     // Moves to the start of the next line; false at the end of the file.
     bool next_line() {
         if (!source_.next_line(line_)) return false;
-        if (!line_.empty() && line_.back() == '\r') line_.remove_suffix(1);
+        drop_carriage_return();
         at_ = 0;
         return true;
     }
 
     // Passes over blanks, tabs and line ends; false at the end of the file.
+    // A value found keeps at least LOOKAHEAD bytes after its start in view.
     bool skip_blanks() {
         for (;;) {
+            keep_in_view();
             while (at_ < line_.size() && is_blank(line_[at_])) ++at_;
-            if (at_ < line_.size()) return true;
-            if (!next_line()) return false;
+            if (at_ < line_.size()) {
+                keep_in_view();
+                return true;
+            }
+            if (!source_.continues() && !next_line()) return false;
         }
     }
+
+    // True when the value that ends here began LOOKAHEAD bytes or more ago
+    // in a line that goes on: no value is that long.
+    bool value_cut_short() const { return at_ == line_.size() && source_.continues(); }
 
     char current() const { return line_[at_]; }
     void advance() { ++at_; }
 
     // True when the line ends here or the character here ends an unquoted value.
-    bool at_value_end() const { return at_ == line_.size() || ends_unquoted_value(line_[at_]); }
+    bool at_value_end() const {
+        return at_ == line_.size() ? !source_.continues() : ends_unquoted_value(line_[at_]);
+    }
 
     // The common value, an unquoted number for an integer or real target,
     // converted where it stands. False, moving nothing and converting
@@ -205,6 +216,7 @@ public:
     bool take_plain_number(const ReadTarget& target) {
         std::size_t token_end = at_;
         while (token_end < line_.size() && !ends_unquoted_value(line_[token_end])) ++token_end;
+        if (token_end == line_.size() && source_.continues()) return false;
         const char* at = line_.data() + at_;
         if (at_ == token_end || !scan_plain_number(at, line_.data() + token_end, target)) return false;
         at_ = static_cast<std::size_t>(at - line_.data());
@@ -219,6 +231,7 @@ public:
     // point have the values the general steps give them again, and the
     // general steps take the read from the start of the line.
     bool serve_plain_line(std::initializer_list<ReadTarget> targets) {
+        if (source_.continues()) return false;
         const char* at = line_.data();
         const char* const end = at + line_.size();
         for (const ReadTarget& target : targets) {
@@ -252,12 +265,14 @@ public:
         text.fill(' ');
         std::size_t length = 0;
         for (;;) {
+            keep_in_view();
             if (at_ == line_.size()) {
                 if (!next_line()) return false;
                 continue;
             }
             char c = line_[at_++];
             if (c == quote) {
+                keep_in_view();
                 if (at_ == line_.size() || line_[at_] != quote) return true;
                 ++at_;  // a doubled quote stands for one
             }
@@ -267,6 +282,23 @@ public:
     }
 
 private:
+    // Bytes kept in view after the cursor in a line that goes on.
+    static constexpr std::size_t LOOKAHEAD = LineSource::LINE_WINDOW / 2;
+
+    // A carriage return is dropped only before the line feed.
+    void drop_carriage_return() {
+        if (!source_.continues() && !line_.empty() && line_.back() == '\r') line_.remove_suffix(1);
+    }
+
+    // In a line that goes on, moves the window to start at the cursor when
+    // fewer than LOOKAHEAD bytes are left in view.
+    void keep_in_view() {
+        if (!source_.continues() || line_.size() - at_ >= LOOKAHEAD) return;
+        source_.extend_line(line_, at_);
+        drop_carriage_return();
+        at_ = 0;
+    }
+
     // A value of the common forms for an integer or real target, converted
     // and `at` moved past it; false, moving and converting nothing, otherwise.
     bool scan_plain_number(const char*& at, const char* end, const ReadTarget& target) const {
@@ -297,6 +329,10 @@ ReadEnd serve_value(Cursor& cursor, std::int32_t count, TargetIterator& next, Ta
         value.quoted = true;
     } else {
         value.token = cursor.take_unquoted();
+        if (cursor.value_cut_short()) {
+            if (next->kind() == ReadTarget::Kind::Text) syntax_error(cursor.unit());
+            conversion_error(cursor.unit());
+        }
     }
     for (; count > 0 && next != end; --count, ++next) assign(*next, value, cursor.unit());
     return ReadEnd::Complete;

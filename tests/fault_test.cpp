@@ -398,6 +398,38 @@ TEST(FatalErrors, MemoryThatCannotBeHadIsError41) {
     EXPECT_EQ(run.exit_status, 41);
 }
 
+// A line that never ends, or ends after 2 GB, is read through a window of
+// bounded size: the first value that cannot be a number ends the run at
+// once, in an address space of 64 MiB.
+TEST(FatalErrors, EndlessLinesEndAtTheirFirstUnreadableValueInBoundedMemory) {
+#ifdef __SANITIZE_ADDRESS__
+    GTEST_SKIP() << "the sanitizers reserve more address space than 64 MiB";
+#endif
+    constexpr long ADDRESS_SPACE = 64L << 20;
+    ScratchDirectory scratch;
+    write_two_bead_model(scratch);
+    scratch.write("big.dat", "");
+    ASSERT_EQ(::truncate(scratch.file("big.dat").c_str(), 2L << 30), 0);
+    const struct {
+        const char* main_input;
+        const char* answer;
+        const char* fatal;
+    } cases[] = {
+        {"2\n'/dev/zero'\nmodel.col\nm\n-1\n", "main.inp\n", "unit 4, file /dev/zero"},
+        {"2\nbig.dat\nmodel.col\nm\n-1\n", "main.inp\n", "unit 4, file {dir}/big.dat"},
+        {"", "'/dev/zero'\n", "unit 1, file /dev/zero"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.answer);
+        scratch.write("main.inp", c.main_input);
+        const ProcessResult run = run_sferonda_in_address_space(scratch.path(), c.answer, ADDRESS_SPACE);
+        EXPECT_EQ(run.standard_error,
+                  with_folder(std::string("forrtl: severe (64): input conversion error, ") + c.fatal + "\r\n",
+                              scratch.path()));
+        EXPECT_EQ(run.exit_status, 64);
+    }
+}
+
 // --- the console ---------------------------------------------------------------
 
 class ConsoleFaults : public ::testing::Test {

@@ -7,8 +7,10 @@
 #include <limits>
 #include <string>
 
+#include "records/line_source.hpp"
 #include "records/run_end.hpp"
 #include "records/units.hpp"
+#include "tests/support/scratch.hpp"
 
 namespace sferonda {
 namespace {
@@ -387,6 +389,42 @@ TEST(ListRead, LastLineWithoutLineFeedIsRead) {
 }
 
 // --- a whole model file ------------------------------------------------------
+
+// Lines longer than the window a file is read through: values before,
+// across and after the window's edges, and the rest of a line passed over.
+TEST(ListRead, LinesLongerThanTheWindowGiveEveryValue) {
+    constexpr std::size_t WINDOW = LineSource::LINE_WINDOW;
+    const std::string blanks(WINDOW, ' ');
+    const struct {
+        const char* title;
+        std::string text;
+    } cases[] = {
+        {"blanks of two windows first", blanks + blanks + "   7 2.5\n9\n"},
+        {"a value across the window's edge", std::string(WINDOW - 3, ' ') + "7 2.5\r\n9\n"},
+        {"the second value across it", std::string("7").append(WINDOW - 2, ' ') + "2.5 \n9\n"},
+        {"the rest of a long line passed over", std::string("7 2.5 ").append(3 * WINDOW, 'x') + "\n9\n"},
+        {"a line feed right after the window", std::string("7 2.5").append(WINDOW - 5, ' ') + "\r\n9"},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.title);
+        testing::ScratchDirectory scratch;
+        scratch.write("long.dat", test.text);
+        open_old(UNIT, scratch.file("long.dat"));
+        std::int32_t first = 0, next = 0;
+        float second = 0;
+        read_list_or_fail(UNIT, {first, second});
+        read_list_or_fail(UNIT, {next});
+        EXPECT_EQ(first, 7);
+        EXPECT_EQ(second, 2.5f);
+        EXPECT_EQ(next, 9);
+    }
+    // A value longer than the window holds is refused, never cut in two.
+    testing::ScratchDirectory scratch;
+    scratch.write("long.dat", std::string("1").append(WINDOW, '0') + " 9\n");
+    open_old(UNIT, scratch.file("long.dat"));
+    float value = 0;
+    EXPECT_EQ(status_of([&] { read_list_or_fail(UNIT, {value}); }), 64);
+}
 
 TEST(ListRead, ReadsALargeModelFileLineByLine) {
     constexpr int beads = 10000;
