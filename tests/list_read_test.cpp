@@ -420,7 +420,7 @@ TEST(ListRead, LinesLongerThanTheWindowGiveEveryValue) {
     }
     // A value longer than the window holds is refused, never cut in two.
     testing::ScratchDirectory scratch;
-    scratch.write("long.dat", std::string("1").append(WINDOW, '0') + " 9\n");
+    scratch.write("long.dat", std::string("0.").append(2 * WINDOW, '0') + "1 9\n");
     open_old(UNIT, scratch.file("long.dat"));
     float value = 0;
     EXPECT_EQ(status_of([&] { read_list_or_fail(UNIT, {value}); }), 64);
