@@ -51,7 +51,7 @@ void fatal_io_error(IoError error, int unit, std::string_view full_path) {
     if (unit != CONSOLE_OUTPUT_UNIT) output_unit(CONSOLE_OUTPUT_UNIT).try_flush();
     // Nothing is left to report a failure to: the status still tells it.
     write_all(STDERR_FILENO, line + "\r\n");
-    abort_run(fatal_exit_status(static_cast<int>(error)));
+    abort_run(static_cast<int>(error));
 }
 
 void fatal_memory_error() {

@@ -8,7 +8,10 @@ build="$1"
 command -v x86_64-w64-mingw32-g++-posix >/dev/null || {
     echo "SKIPPED: no MinGW-w64 cross compiler (apt-get install g++-mingw-w64-x86-64-posix)"; exit 77; }
 command -v wine >/dev/null || { echo "SKIPPED: no Wine (apt-get install wine wine64)"; exit 77; }
-bash "$root/scripts/build-windows.sh" "$build"
+# The tests too, when GoogleTest's sources are there to build for Windows.
+tests=OFF
+[ -f /usr/src/googletest/CMakeLists.txt ] && tests=ON
+SFERONDA_TESTS=$tests bash "$root/scripts/build-windows.sh" "$build"
 # The program as a command of this system, for the checks that run it as one.
 cat > "$build/sferonda-under-wine" <<SCRIPT
 #!/bin/sh
