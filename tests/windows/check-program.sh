@@ -8,12 +8,12 @@
 #   check-program.sh build-folder source-folder scratch-folder
 # Skipped (77) when build.sh made no program.
 set -u
-build="$1" source="$2" scratch="$3"
+build="$(cd "$1" && pwd)" source="$(cd "$2" && pwd)" scratch="$3"
 exe="$build/sferonda.exe"
 here="$source/tests/windows"
 [ -f "$exe" ] || { echo "SKIPPED: no Windows program in $build (see the windows_build test)"; exit 77; }
 command -v wine >/dev/null || { echo "SKIPPED: no Wine (apt-get install wine wine64)"; exit 77; }
-rm -rf "$scratch" && mkdir -p "$scratch"
+rm -rf "$scratch" && mkdir -p "$scratch" && scratch="$(cd "$scratch" && pwd)"
 failed=0
 fail() { echo "FAILED: $*"; failed=1; }
 
@@ -118,6 +118,12 @@ windows_folder="$(winepath -w "$dir" 2>/dev/null)"
 [ "$(tr -d '\r' < "$dir/stderr.txt")" = "forrtl: severe (30): open failure, unit 14, file $windows_folder\\HELIX.COL" ] ||
     fail "gltf: the colors file as output under another case: $(cat "$dir/stderr.txt")"
 cmp -s "$dir/helix.col" "$source/examples/helix.col" || fail "gltf: the refused colors file was changed"
+# A read-only file (no write permission: read-only to Wine) is not replaced.
+fresh gltf-read-only && printf 'kept' > "$dir/h.glb" && chmod a-w "$dir/h.glb"
+(cd "$dir" && gltf helix.dat helix.col h.glb)
+[ "$(tr -d '\r' < "$dir/stderr.txt")" = "forrtl: severe (30): open failure, unit 14, file $(winepath -w "$dir" 2>/dev/null)\\h.glb" ] ||
+    fail "gltf: a read-only output: $(cat "$dir/stderr.txt")"
+[ "$(cat "$dir/h.glb")" = kept ] || fail "gltf: the read-only output was replaced"
 
 [ "$failed" -eq 0 ] && echo "the Windows program passed every check under Wine"
 exit "$failed"
