@@ -97,11 +97,29 @@ answer "main.inp\necho pause ran> ran.txt\ntype ran.txt\n\n"
 [ "$status" = 0 ] || fail "pause: status $status"
 grep -q "^pause ran" "$dir/stdout.txt" || fail "pause: the second command did not show the first one's file"
 
+# --- The log is locked for the run: a second run in the folder, started
+# while the first waits at its pause, is refused.
+fresh lock && printf '1\n1 0 0 0 1\n0\n' > "$dir/one.dat" && printf '2\n1 2\n2 2\n0\n' > "$dir/two.col"
+main_input 5 one.dat two.col m
+mkfifo "$dir/answers.fifo"
+(cd "$dir" && timeout 120 sh "$source/scripts/wine-run.sh" "$exe" < answers.fifo > first.txt 2>&1) &
+first=$!
+exec 3> "$dir/answers.fifo"
+printf 'main.inp\n' >&3
+for _ in $(seq 600); do grep -q "Fortran Pause" "$dir/first.txt" 2>/dev/null && break; sleep 0.1; done
+answer "main.inp\n"
+expect_fatal "second run on a locked log" 30 "forrtl: severe (30): open failure, unit 2, file {dir}\\sferonda-log.txt"
+printf '\n' >&3
+exec 3>&-
+wait "$first" || fail "lock: the first run ended with status $?"
+
 # --- A name with a non-ASCII letter, UTF-8 in the main input file and on disk.
 fresh utf8 && cp "$dir/helix.dat" "$dir/hélice.dat" && main_input 1 hélice.dat helix.col hélice
 answer "main.inp\n"
 [ "$status" = 0 ] || fail "UTF-8 name: status $status ($error_line)"
 cmp -s "$dir/hélice.bea" "$source/tests/golden/examples/helix.bea" || fail "UTF-8 name: hélice.bea not as helix.bea"
+(cd "$dir" && sh "$source/scripts/wine-run.sh" "$exe" gltf hélice.dat helix.col hélice.glb >/dev/null 2>&1) &&
+    [ "$(head -c 4 "$dir/hélice.glb")" = glTF ] || fail "UTF-8 name: gltf arguments"
 fresh utf8-missing
 answer "nâme.inp\n"
 expect_fatal "UTF-8 name missing" 29 "forrtl: severe (29): file not found, unit 1, file {dir}\\nâme.inp"
