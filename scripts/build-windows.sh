@@ -16,7 +16,7 @@ if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
 fi
 export SOURCE_DATE_EPOCH
 
-cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/windows-x86_64.cmake -DCMAKE_BUILD_TYPE=Release \
+cmake --no-warn-unused-cli -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/windows-x86_64.cmake -DCMAKE_BUILD_TYPE=Release \
     -DSFERONDA_TESTS="${SFERONDA_TESTS:-OFF}" >/dev/null
 cmake --build "$build" -j"${JOBS:-2}" --target sferonda
 
