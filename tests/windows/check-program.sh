@@ -28,6 +28,14 @@ for batch in examples:"$source/examples":"$source/tests/golden/examples" \
         fail "golden batch $name"
 done
 
+# Input files with CR LF line ends, as Windows editors write them, are read
+# as on Linux: the same goldens.
+crlf_inputs="$scratch/crlf-input"
+cp -R "$source/examples" "$crlf_inputs"
+for text in "$crlf_inputs"/*.dat "$crlf_inputs"/*.col "$crlf_inputs"/main.inp; do sed -i 's/$/\r/' "$text"; done
+sh "$source/tests/golden/check.sh" "$build/sferonda-under-wine" "$crlf_inputs" "$scratch/golden-examples" \
+    "$scratch/examples-crlf" || fail "golden batch examples from CR LF input"
+
 # --- Runs in fresh folders holding the helix example: `fresh name` makes
 # the folder $dir, the caller puts its files there, `answer text [redirection]`
 # runs the program with those answers through cmd.exe.
