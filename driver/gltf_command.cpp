@@ -2,13 +2,12 @@
 
 #include <optional>
 #include <string>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include "driver/bead_model.hpp"
 #include "driver/model_reader.hpp"
+#include "platform/platform.hpp"
 #include "records/fatal_error.hpp"
-#include "records/file_identity.hpp"
 #include "records/record_write.hpp"
 #include "records/run_end.hpp"
 #include "records/units.hpp"
@@ -28,11 +27,7 @@ struct Output {
     bool standard;
 };
 
-std::optional<FileIdentity> standard_output_identity() {
-    struct stat status {};
-    if (::fstat(STDOUT_FILENO, &status) != 0) return std::nullopt;
-    return FileIdentity{status.st_dev, status.st_ino};
-}
+std::optional<FileIdentity> standard_output_identity() { return identify_open_file(STDOUT_FILENO); }
 
 // "-", or another name of the very file, pipe or device that standard output
 // is (/dev/stdout, or the file it was sent to): renaming a new file onto it

@@ -1,13 +1,13 @@
 // Sferonda: turns bead models into scene files, case after case, as a main
 // input file lists them; or, given arguments, runs one command.
 
-#include <csignal>
 #include <new>
 #include <string_view>
 #include <vector>
 
 #include "driver/case_driver.hpp"
 #include "driver/command_line.hpp"
+#include "platform/platform.hpp"
 #include "records/fatal_error.hpp"
 #include "records/run_end.hpp"
 #include "records/units.hpp"
@@ -31,8 +31,7 @@ int run(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // A closed console then shows up as a failed write, reported like any other.
-    std::signal(SIGPIPE, SIG_IGN);
+    sferonda::prepare_process();
     // Memory that cannot be had ends the run with its fatal line, wherever it was asked for.
     std::set_new_handler(sferonda::fatal_memory_error);
     try {

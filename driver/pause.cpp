@@ -1,8 +1,8 @@
 #include "driver/pause.hpp"
 
-#include <cstdlib>
 #include <string>
 
+#include "platform/platform.hpp"
 #include "records/record_write.hpp"
 #include "records/units.hpp"
 
@@ -16,8 +16,7 @@ bool is_empty_answer(std::string_view line) {
 
 void run_command(std::string_view line) {
     if (line.back() == '\r') line.remove_suffix(1);
-    std::string command(line);
-    (void)std::system(command.c_str());
+    run_shell_command(std::string(line));
 }
 
 }  // namespace

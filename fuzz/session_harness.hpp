@@ -33,7 +33,7 @@
 #include "fuzz/case_harness.hpp"
 #include "fuzz/harness_scratch.hpp"
 #include "fuzz/non_finite_spelling.hpp"
-#include "records/file_identity.hpp"
+#include "platform/platform.hpp"
 #include "records/list_read.hpp"
 #include "records/run_end.hpp"
 #include "records/units.hpp"

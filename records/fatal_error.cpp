@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <unistd.h>
 
+#include "platform/platform.hpp"
 #include "records/run_end.hpp"
 #include "records/units.hpp"
 #include "records/write_all.hpp"
@@ -64,7 +65,7 @@ void fatal_memory_error() {
         close_all_units_quietly();
     }
     write_all(STDERR_FILENO, std::string_view(line, static_cast<std::size_t>(length)));
-    std::_Exit(static_cast<int>(IoError::InsufficientMemory));
+    std::_Exit(fatal_exit_status(static_cast<int>(IoError::InsufficientMemory)));
 }
 
 }  // namespace sferonda

@@ -87,10 +87,9 @@ std::string_view LineSource::whole_lines() {
     if (continues_) return {};
     for (;;) {
         const char* start = buffer_.data() + begin_;
-        const void* last = begin_ == end_ ? nullptr : ::memrchr(start, '\n', end_ - begin_);
-        if (last != nullptr) {
-            return std::string_view(start, static_cast<std::size_t>(static_cast<const char*>(last) - start) + 1);
-        }
+        const std::string_view held(start, end_ - begin_);
+        const std::size_t last = held.rfind('\n');
+        if (last != std::string_view::npos) return held.substr(0, last + 1);
         const bool block_full = begin_ == 0 && end_ == capacity();
         if (at_end_ || block_full) return {};
         refill();

@@ -9,15 +9,17 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/platform.hpp"
 #include "records/line_end.hpp"
 
 namespace sferonda {
 
 class OutputBuffer {
 public:
-    // Writes to `fd` (not closed here). The console ends lines with a line
-    // feed and holds free-form lines of 79 characters; files end lines with
-    // carriage return and line feed and hold 80.
+    // Writes to `fd` (not closed here). The console ends lines as the
+    // system's text files do (a line feed, CR LF on Windows) and holds
+    // free-form lines of 79 characters; files end lines with carriage return
+    // and line feed and hold 80.
     OutputBuffer(int fd, int unit, bool console);
 
     // `count` contiguous bytes to be filled by the caller, appended to the record.
@@ -31,7 +33,7 @@ public:
         if (!text.empty()) std::memcpy(grab(text.size()), text.data(), text.size());
     }
     void append_blanks(std::size_t count) { std::memset(grab(count), ' ', count); }
-    LineEnd line_end() const { return console_ ? LineEnd::Lf : LineEnd::CrLf; }
+    LineEnd line_end() const { return console_ ? console_line_end() : LineEnd::CrLf; }
     void end_line() {
         if (line_end() == LineEnd::Lf) {
             *grab(1) = '\n';

@@ -1,5 +1,6 @@
 #include "records/run_end.hpp"
 
+#include "platform/platform.hpp"
 #include "records/units.hpp"
 
 namespace sferonda {
@@ -14,11 +15,11 @@ int finish_run(const RunEnded& ended) {
             close_all_units();
         } catch (const RunEnded& failed_write) {
             close_all_units_quietly();
-            return failed_write.status;
+            return fatal_exit_status(failed_write.status);
         }
     }
     close_all_units_quietly();
-    return ended.status;
+    return ended.status == 0 ? 0 : fatal_exit_status(ended.status);
 }
 
 }  // namespace sferonda

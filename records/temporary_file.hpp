@@ -1,7 +1,8 @@
 #pragma once
 // A file written under a temporary name beside its target and renamed onto
-// it when complete. Should SIGINT, SIGTERM or SIGHUP end the run before that,
-// the temporary file is removed first: an interrupted run leaves nothing.
+// it when complete. Should an interrupt (SIGINT, SIGTERM, SIGHUP; Ctrl-C,
+// Ctrl-Break on Windows) end the run before that, the temporary file is
+// removed first: an interrupted run leaves nothing.
 
 #include <string>
 

@@ -9,8 +9,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/platform.hpp"
 #include "records/fatal_error.hpp"
-#include "records/file_identity.hpp"
 
 namespace sferonda {
 
@@ -65,15 +65,15 @@ void release(UnitSlot& unit) {
 
 // Only a regular file loses its contents when it is opened for writing:
 // devices such as /dev/null may serve several units.
-std::optional<FileIdentity> regular_file_identity(const struct stat& status) {
+std::optional<FileIdentity> regular_file_identity(const struct stat& status, int fd) {
     if (!S_ISREG(status.st_mode)) return std::nullopt;
-    return FileIdentity{status.st_dev, status.st_ino};
+    return identify_open_file(fd);
 }
 
 std::optional<FileIdentity> regular_file_identity(int fd) {
     struct stat status {};
     if (::fstat(fd, &status) != 0) return std::nullopt;
-    return regular_file_identity(status);
+    return regular_file_identity(status, fd);
 }
 
 // The name as the system takes it. No file can have a NUL byte in its name,
@@ -100,20 +100,11 @@ void refuse_file_of_other_unit(int unit, const std::string& name, const std::str
 
 }  // namespace
 
-std::string full_path_name(std::string_view file_name) {
-    if (!file_name.empty() && file_name.front() == '/') return std::string(file_name);
-    std::array<char, 4096> directory{};
-    std::string path = ::getcwd(directory.data(), directory.size()) ? directory.data() : "";
-    path += '/';
-    path += file_name;
-    return path;
-}
-
 void open_old(int unit, std::string_view file_name) {
     if (is_open(unit)) close_unit(unit);
     std::string name = system_name(unit, file_name);
     std::string path = full_path_name(file_name);
-    int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
+    int fd = open_file(name, O_RDONLY);
     if (fd < 0) {
         bool missing = errno == ENOENT || errno == ENOTDIR;
         fatal_io_error(missing ? IoError::FileNotFound : IoError::OpenFailure, unit, path);
@@ -126,7 +117,7 @@ void open_old(int unit, std::string_view file_name) {
     UnitSlot& opened = slot(unit);
     opened.fd = fd;
     opened.path = std::move(path);
-    opened.identity = regular_file_identity(status);
+    opened.identity = regular_file_identity(status, fd);
     opened.input = std::make_unique<LineSource>(fd, unit);
 }
 
@@ -147,7 +138,7 @@ void open_for_writing(int unit, std::string_view file_name, bool for_this_run) {
     std::string name = system_name(unit, file_name);
     std::string path = full_path_name(file_name);
     refuse_file_of_other_unit(unit, name, path);
-    int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | (for_this_run ? 0 : O_TRUNC), 0666);
+    int fd = open_file(name, O_WRONLY | O_CREAT | (for_this_run ? 0 : O_TRUNC));
     if (fd < 0) fatal_io_error(IoError::OpenFailure, unit, path);
     if (for_this_run && !take_for_this_run(fd)) {
         ::close(fd);

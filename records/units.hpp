@@ -39,7 +39,6 @@ bool is_open(int unit);
 
 // The full path name of the file on `unit`, as the fatal error line shows it.
 std::string_view unit_path(int unit);
-std::string full_path_name(std::string_view file_name);
 
 // Writes out the buffers of all open output units; fatal error 38 on failure.
 void flush_output_units();

@@ -28,6 +28,11 @@ command -v blender >/dev/null || tools+=(blender)
 command -v man >/dev/null || tools+=(man-db)
 command -v dpkg-shlibdeps >/dev/null || tools+=(dpkg-dev)
 command -v lintian >/dev/null || tools+=(lintian)
+# The Windows checks (tests/windows/): the MinGW-w64 cross compiler, the
+# sources of GoogleTest to build for Windows, and Wine to run what it makes.
+command -v x86_64-w64-mingw32-g++-posix >/dev/null || tools+=(g++-mingw-w64-x86-64-posix)
+[ -f /usr/src/googletest/CMakeLists.txt ] || tools+=(googletest)
+command -v wine >/dev/null || tools+=(wine wine64)
 # The fuzz stage: clang++ and its libFuzzer and sanitizer runtimes.
 command -v clang++ >/dev/null || tools+=(clang)
 compgen -G '/usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-*.a' >/dev/null || tools+=(libclang-rt-dev)

@@ -2,7 +2,11 @@
 # Plants small faults in a scratch copy of the program, one at a time, and
 # checks that the plain test suite (no outside tools) catches each of them.
 #
-#   nice -n 10 bash scripts/planted-faults.sh [text]
+#   nice -n 10 bash scripts/planted-faults.sh [--windows] [text]
+#
+# With --windows the checks run are those of the Windows program under Wine
+# (label windows, tests/windows/) instead: for the faults of its platform
+# seam, platform/windows.cpp, whose descriptions begin "windows seam".
 #
 # The faults are listed in scripts/planted-faults.txt, in blocks separated by
 # blank lines:
@@ -24,6 +28,11 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
+labels=(-LE 'tools|install') windows=no
+if [ "${1:-}" = --windows ]; then
+    labels=(-L windows) windows=yes
+    shift
+fi
 only="${1:-}"
 work="${PLANTED_FAULTS_DIR:-$root/build-planted}"
 source_copy="$work/source"
@@ -44,9 +53,15 @@ git ls-files -z --cached --others --exclude-standard |
     while IFS= read -r -d '' path; do [ -f "$path" ] && printf '%s\0' "$path"; done |
     tar --null -T - -cf - | tar -xf - -C "$source_copy"
 
-build_copy() { cmake --build "$build" -j"$jobs" >"$work/build.log" 2>&1; }
+# The Windows build inside it (made by the windows_build test) is brought up
+# to date with it, so that it never keeps a fault restored since.
+build_copy() {
+    cmake --build "$build" -j"$jobs" >"$work/build.log" 2>&1 || return
+    [ "$windows" = no ] || [ ! -f "$build/windows/CMakeCache.txt" ] ||
+        cmake --build "$build/windows" -j"$jobs" >>"$work/build.log" 2>&1
+}
 run_tests() {
-    ctest --test-dir "$build" -j"$jobs" -LE 'tools|install' --timeout 120 \
+    ctest --test-dir "$build" -j"$jobs" "${labels[@]}" --timeout 120 \
         --stop-on-failure >"$work/ctest.log" 2>&1
 }
 

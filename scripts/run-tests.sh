@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what the tests need (when run as root), then builds and runs every
 # test twice: a normal optimised build and a build with AddressSanitizer and
-# UndefinedBehaviorSanitizer; then fuzzes for a bounded time.
+# UndefinedBehaviorSanitizer; then fuzzes for a bounded time. The Windows
+# checks (label windows: the program cross-built and run under Wine) run
+# once, in the first: the sanitizer build has none.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs="$(nproc)"

@@ -36,7 +36,7 @@ std::string console_record(std::initializer_list<Value> values) {
     capture_console_output();
     take_console_output();
     write_list(CONSOLE_OUTPUT_UNIT, values);
-    return take_console_output();
+    return testing::console_lines_with_lf(take_console_output());
 }
 
 std::string file_record(std::initializer_list<Value> values) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "geometry/arc_cosine.hpp"
 #include "geometry/vrml_frame.hpp"
 #include "records/layout.hpp"
 #include "records/record_write.hpp"
@@ -76,7 +77,7 @@ ConnectorPlacement place_connector(const VrmlFrame& frame, std::int32_t first, s
     const float uy = dy / length;
     const float uz = dz / length;
     placement.length = length;
-    placement.angle = std::acos(uy);
+    placement.angle = arc_cosine(uy);
     if (std::fabs(placement.angle - 3.1415927f) < 0.001f) {
         // Pointing down: the cross product with +y vanishes, any level axis does.
         placement.axis_x = 1.0f;

@@ -1,17 +1,26 @@
 #include "tests/support/scratch.hpp"
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 
+#include "platform/platform.hpp"
+
 namespace sferonda::testing {
 
+// A new folder of a name of its own (mkdtemp's work, which Windows lacks).
 ScratchDirectory::ScratchDirectory() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "sferonda-test-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const auto candidate = std::filesystem::temp_directory_path() / ("sferonda-test-" + std::to_string(random()));
+        if (std::filesystem::create_directory(candidate)) {
+            path_ = candidate.string();
+            return;
+        }
+    }
+    throw std::runtime_error("no new scratch folder");
 }
 
 ScratchDirectory::~ScratchDirectory() {
@@ -33,6 +42,16 @@ std::string read_whole_file(const std::string& path) {
     std::ostringstream content;
     content << in.rdbuf();
     return content.str();
+}
+
+std::string console_lines_with_lf(const std::string& captured) {
+    if (console_line_end() == LineEnd::Lf) return captured;
+    std::string text;
+    for (std::size_t at = 0; at < captured.size(); ++at) {
+        if (captured[at] == '\r' && at + 1 < captured.size() && captured[at + 1] == '\n') continue;
+        text += captured[at] == '\n' && (at == 0 || captured[at - 1] != '\r') ? "<LF without CR>\n" : captured.substr(at, 1);
+    }
+    return text;
 }
 
 std::string crlf_lines(std::initializer_list<std::string_view> lines) {

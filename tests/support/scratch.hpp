@@ -31,6 +31,12 @@ std::string read_whole_file(const std::string& path);
 // scratch folder's files.
 std::string with_folder(std::string text, const std::string& folder);
 
+// What the console wrote, captured in memory, with its lines ended by LF as
+// the tests expect them: on a system whose console ends them with CR LF,
+// every line feed must follow a CR, which is dropped (a bare one shows as
+// "<LF without CR>").
+std::string console_lines_with_lf(const std::string& captured);
+
 // Lines of LF-separated text joined with CR LF, as every file line ends.
 std::string crlf_lines(std::initializer_list<std::string_view> lines);
 

@@ -74,7 +74,7 @@ Outcome WriterTest::run_writer(const std::string& file_name, const std::function
     EXPECT_FALSE(is_open(OUTPUT_UNIT));
     EXPECT_TRUE(scratch_.exists(file_name));
     outcome.file = scratch_.read(file_name);
-    outcome.console = take_console_output();
+    outcome.console = console_lines_with_lf(take_console_output());
     return outcome;
 }
 

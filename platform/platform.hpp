@@ -1,0 +1,97 @@
+#pragma once
+// What differs between the systems the program runs on. Each has one source
+// (platform/posix.cpp, platform/windows.cpp), chosen by the build; the rest
+// of the program never asks which system it is on. File names are UTF-8 on
+// every system.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "records/line_end.hpp"
+
+namespace sferonda {
+
+// Once, before anything is read or written: standard input and output carry
+// bytes as they are, and a closed console shows up as a failed write.
+void prepare_process();
+
+// How the console ends its records: as text files do on the system.
+LineEnd console_line_end();
+
+// ::open with `flags` (O_RDONLY, O_WRONLY, O_CREAT, O_EXCL, O_TRUNC), the
+// bytes untranslated and the descriptor kept from the commands the pause
+// runs; -1 with errno on failure.
+int open_file(const std::string& name, int flags);
+
+// A file as the system tells files apart: device and inode, or volume serial
+// number and file index.
+struct FileIdentity {
+    std::uint64_t device;
+    std::uint64_t inode;
+    bool operator==(const FileIdentity&) const = default;
+};
+
+// The identity of an existing file, links followed; nullopt when there is no such file.
+std::optional<FileIdentity> identify_file(const std::string& path);
+
+// The identity of the file, pipe or device open on `fd`.
+std::optional<FileIdentity> identify_open_file(int fd);
+
+// Takes an exclusive lock on the whole file open on `fd`, without waiting;
+// it lasts while the descriptor stays open, and ends with the process.
+// False only when another open of the file holds one: a file system
+// without locks does not stop the run.
+bool lock_for_this_run(int fd);
+
+// The name as the fatal line shows it: from the root, with the system's separators.
+std::string full_path_name(std::string_view file_name);
+
+// The exit status of a run ended by the fatal error `error_number`.
+int fatal_exit_status(int error_number);
+
+// Runs `command` through the system's command interpreter and waits for it.
+void run_shell_command(const std::string& command);
+
+// `path` when it is no symbolic link (or does not exist); else the path its
+// links lead to, one link after the other, a relative link taken from the
+// link's own folder. The last one may not exist (a dangling link). nullopt
+// for a loop or a link that cannot be read.
+std::optional<std::string> final_link_target(std::string path);
+
+// What a name leads to, links followed: nothing, a regular file, or anything
+// else (a folder, a device, a pipe).
+enum class FileKind { Missing, Regular, Other };
+FileKind file_kind(const std::string& path);
+
+// Whether the user may write the existing file `path`.
+bool may_write(const std::string& path);
+
+// Gives the new file open on `fd` what the file `earlier` it is to replace
+// has of owner and permissions, as far as the user may.
+void keep_owner_and_mode(int fd, const std::string& earlier);
+
+// Moves `from` onto `to`, replacing any file there in one step; false on failure.
+bool replace_file(const std::string& from, const std::string& to);
+
+// Removes the file `name`, reporting nothing.
+void remove_file(const std::string& name);
+
+// The file that an interrupt of the run (Ctrl-C, or SIGINT, SIGTERM, SIGHUP)
+// removes before the run ends: `name`, or none. False when the name is too
+// long to be kept for that.
+bool set_removal_on_interrupt(const std::string& name);
+void clear_removal_on_interrupt();
+
+// While one lives, an interrupt waits: a file and the name kept for its
+// removal change together. One at a time.
+class InterruptsHeld {
+public:
+    InterruptsHeld();
+    ~InterruptsHeld();
+    InterruptsHeld(const InterruptsHeld&) = delete;
+    InterruptsHeld& operator=(const InterruptsHeld&) = delete;
+};
+
+}  // namespace sferonda

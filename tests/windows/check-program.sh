@@ -1,0 +1,155 @@
+#!/usr/bin/env bash
+# The Windows program under Wine, as a user of a console window runs it:
+# both golden batches byte for byte (the console's lines ended by CR LF),
+# the status of every fatal error as Windows keeps it, the refusals of a
+# name holding a NUL and of a file spelt another way, the pause's command
+# run by cmd.exe, a file name with a non-ASCII letter, and the gltf
+# command's replacement of a file and refusal of an input.
+#   check-program.sh build-folder source-folder scratch-folder
+# Skipped (77) when build.sh made no program.
+set -u
+build="$(cd "$1" && pwd)" source="$(cd "$2" && pwd)" scratch="$3"
+exe="$build/sferonda.exe"
+here="$source/tests/windows"
+[ -f "$exe" ] || { echo "SKIPPED: no Windows program in $build (see the windows_build test)"; exit 77; }
+command -v wine >/dev/null || { echo "SKIPPED: no Wine (apt-get install wine wine64)"; exit 77; }
+rm -rf "$scratch" && mkdir -p "$scratch" && scratch="$(cd "$scratch" && pwd)"
+failed=0
+fail() { echo "FAILED: $*"; failed=1; }
+
+# --- Golden batches: what Linux writes, but for the console's CR LF.
+for batch in examples:"$source/examples":"$source/tests/golden/examples" \
+             rare:"$source/tests/golden/rare/input":"$source/tests/golden/rare/expected"; do
+    IFS=: read -r name inputs goldens <<<"$batch"
+    expected="$scratch/golden-$name"
+    cp -R "$goldens" "$expected"
+    sed 's/$/\r/' "$goldens/console.txt" > "$expected/console.txt"
+    sh "$source/tests/golden/check.sh" "$build/sferonda-under-wine" "$inputs" "$expected" "$scratch/$name" ||
+        fail "golden batch $name"
+done
+
+# Input files with CR LF line ends, as Windows editors write them, are read
+# as on Linux: the same goldens.
+crlf_inputs="$scratch/crlf-input"
+cp -R "$source/examples" "$crlf_inputs"
+for text in "$crlf_inputs"/*.dat "$crlf_inputs"/*.col "$crlf_inputs"/main.inp; do sed -i 's/$/\r/' "$text"; done
+sh "$source/tests/golden/check.sh" "$build/sferonda-under-wine" "$crlf_inputs" "$scratch/golden-examples" \
+    "$scratch/examples-crlf" || fail "golden batch examples from CR LF input"
+
+# --- Runs in fresh folders holding the helix example: `fresh name` makes
+# the folder $dir, the caller puts its files there, `answer text [redirection]`
+# runs the program with those answers through cmd.exe.
+fresh() {
+    dir="$scratch/$1"
+    mkdir -p "$dir"
+    cp "$source/examples/helix.dat" "$source/examples/helix.col" "$dir/"
+}
+answer() {
+    printf '%b' "$1" > "$dir.answers"
+    status="$(sh "$here/run-under-cmd.sh" "$exe" "$dir" "$dir.answers" "${2:-> stdout.txt}")"
+    error_line="$(tr -d '\r' < "$dir/stderr.txt")"
+    windows_folder="$(winepath -w "$dir" 2>/dev/null)"
+}
+main_input() { printf '%s\n' "$@" -1 > "$dir/main.inp"; }  # the lines of the cases
+
+# Expects the fatal line (with {dir} for the folder) and the status 0xC0000000 + N.
+expect_fatal() {  # title, error number, line
+    local expected_status=$(( $2 - 1073741824 ))
+    local expected_line="${3//\{dir\}/$windows_folder}"
+    [ "$status" = "$expected_status" ] || fail "$1: status $status, expected $expected_status"
+    [ "$error_line" = "$expected_line" ] || fail "$1: fatal line '$error_line', expected '$expected_line'"
+}
+
+fresh eof
+answer ""
+expect_fatal "console input ends before the name" 24 "forrtl: severe (24): end-of-file during read, unit 5, file stdin"
+fresh missing
+answer "nothere.dat\n"
+expect_fatal "main input file missing" 29 "forrtl: severe (29): file not found, unit 1, file {dir}\\nothere.dat"
+fresh folder && mkdir "$dir/folder"
+answer "folder\n"
+expect_fatal "main input file is a folder" 30 "forrtl: severe (30): open failure, unit 1, file {dir}\\folder"
+# Standard output made the read-only handle of the answers: every write fails.
+fresh console && main_input 2 helix.dat helix.col h
+answer "main.inp\n" "1>&0"
+expect_fatal "standard output not writable" 38 "forrtl: severe (38): error during write, unit 6, file stdout"
+fresh repeat && main_input "0*5"
+answer "main.inp\n"
+expect_fatal "zero repeat count" 59 "forrtl: severe (59): list-directed I/O syntax error, unit 1, file {dir}\\main.inp"
+fresh word && main_input two
+answer "main.inp\n"
+expect_fatal "display type is a word" 64 "forrtl: severe (64): input conversion error, unit 1, file {dir}\\main.inp"
+
+# --- Refusals: the name cut at its NUL; a graphics file that is an input or
+# the log under another spelling (letter case, / for \).
+# (Not "nul": the answers file would be NUL, the device, to Windows.)
+fresh nul-name && main_input 5 helix.dat helix.col m
+answer "'main.inp\\0.x'\n"
+expect_fatal "main input name with a NUL" 30 "forrtl: severe (30): open failure, unit 1, file {dir}\\main.inp"
+fresh input-spelt && mkdir "$dir/sub" && cp "$dir/helix.dat" "$dir/sub/h.ppv"
+main_input 2 "'sub\\h.ppv'" helix.col "'sub/H'"
+answer "main.inp\n"
+expect_fatal "graphics file that is the coordinates file" 30 "forrtl: severe (30): open failure, unit 14, file {dir}\\sub\\H.ppv"
+cmp -s "$dir/sub/h.ppv" "$source/examples/helix.dat" || fail "the refused input was changed"
+# Thirty characters, the longest name: the extension falls off.
+fresh log-spelt && main_input 5 helix.dat helix.col first 2 helix.dat helix.col "'.\\.\\.\\.\\.\\.\\.\\SFERONDA-LOG.TXT'"
+answer "main.inp\n"
+expect_fatal "graphics file that is the log" 30 "forrtl: severe (30): open failure, unit 14, file {dir}\\SFERONDA-LOG.TXT"
+grep -q first.pi "$dir/sferonda-log.txt" || fail "the refused log lost its records"
+
+# --- The pause (a model whose colors do not match) runs each command through
+# cmd.exe and waits for it: the second command reads what the first wrote.
+fresh pause && printf '1\n1 0 0 0 1\n0\n' > "$dir/one.dat" && printf '2\n1 2\n2 2\n0\n' > "$dir/two.col"
+main_input 5 one.dat two.col m
+answer "main.inp\necho pause ran> ran.txt\ntype ran.txt\n\n"
+[ "$status" = 0 ] || fail "pause: status $status"
+grep -q "^pause ran" "$dir/stdout.txt" || fail "pause: the second command did not show the first one's file"
+
+# --- The log is locked for the run: a second run in the folder, started
+# while the first waits at its pause, is refused.
+fresh lock && printf '1\n1 0 0 0 1\n0\n' > "$dir/one.dat" && printf '2\n1 2\n2 2\n0\n' > "$dir/two.col"
+main_input 5 one.dat two.col m
+mkfifo "$dir/answers.fifo"
+(cd "$dir" && timeout 120 sh "$source/scripts/wine-run.sh" "$exe" < answers.fifo > first.txt 2>&1) &
+first=$!
+exec 3> "$dir/answers.fifo"
+printf 'main.inp\n' >&3
+for _ in $(seq 600); do grep -q "Fortran Pause" "$dir/first.txt" 2>/dev/null && break; sleep 0.1; done
+answer "main.inp\n"
+expect_fatal "second run on a locked log" 30 "forrtl: severe (30): open failure, unit 2, file {dir}\\sferonda-log.txt"
+printf '\n' >&3
+exec 3>&-
+wait "$first" || fail "lock: the first run ended with status $?"
+
+# --- A name with a non-ASCII letter, UTF-8 in the main input file and on disk.
+fresh utf8 && cp "$dir/helix.dat" "$dir/hélice.dat" && main_input 1 hélice.dat helix.col hélice
+answer "main.inp\n"
+[ "$status" = 0 ] || fail "UTF-8 name: status $status ($error_line)"
+cmp -s "$dir/hélice.bea" "$source/tests/golden/examples/helix.bea" || fail "UTF-8 name: hélice.bea not as helix.bea"
+(cd "$dir" && sh "$source/scripts/wine-run.sh" "$exe" gltf hélice.dat helix.col hélice.glb >/dev/null 2>&1) &&
+    [ "$(head -c 4 "$dir/hélice.glb")" = glTF ] || fail "UTF-8 name: gltf arguments"
+fresh utf8-missing
+answer "nâme.inp\n"
+expect_fatal "UTF-8 name missing" 29 "forrtl: severe (29): file not found, unit 1, file {dir}\\nâme.inp"
+
+# --- `sferonda gltf`: an existing output replaced (a plain rename fails on
+# Windows), an input given as the output under another spelling refused.
+gltf() { sh "$source/scripts/wine-run.sh" "$exe" gltf "$@" > "$dir/stdout.txt" 2> "$dir/stderr.txt"; }
+fresh gltf && printf 'earlier' > "$dir/h.glb"
+(cd "$dir" && gltf helix.dat helix.col h.glb && gltf helix.dat helix.col h.glb) || fail "gltf: replacing h.glb failed"
+[ "$(head -c 4 "$dir/h.glb")" = glTF ] || fail "gltf: h.glb not replaced by a glTF file"
+[ -z "$(find "$dir" -name '*.tmp-*')" ] || fail "gltf: a temporary file was left"
+(cd "$dir" && gltf helix.dat helix.col 'HELIX.COL')
+windows_folder="$(winepath -w "$dir" 2>/dev/null)"
+[ "$(tr -d '\r' < "$dir/stderr.txt")" = "forrtl: severe (30): open failure, unit 14, file $windows_folder\\HELIX.COL" ] ||
+    fail "gltf: the colors file as output under another case: $(cat "$dir/stderr.txt")"
+cmp -s "$dir/helix.col" "$source/examples/helix.col" || fail "gltf: the refused colors file was changed"
+# A read-only file (no write permission: read-only to Wine) is not replaced.
+fresh gltf-read-only && printf 'kept' > "$dir/h.glb" && chmod a-w "$dir/h.glb"
+(cd "$dir" && gltf helix.dat helix.col h.glb)
+[ "$(tr -d '\r' < "$dir/stderr.txt")" = "forrtl: severe (30): open failure, unit 14, file $(winepath -w "$dir" 2>/dev/null)\\h.glb" ] ||
+    fail "gltf: a read-only output: $(cat "$dir/stderr.txt")"
+[ "$(cat "$dir/h.glb")" = kept ] || fail "gltf: the read-only output was replaced"
+
+[ "$failed" -eq 0 ] && echo "the Windows program passed every check under Wine"
+exit "$failed"
