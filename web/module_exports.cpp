@@ -1,0 +1,68 @@
+// The functions the web page's module calls: a thin C interface to the
+// runs in memory (driver/in_memory_run.hpp). The page hands over the files
+// and one text argument, runs, then reads the result piece by piece; the
+// result stays until the next run.
+
+#include <emscripten/emscripten.h>
+
+#include <string>
+#include <vector>
+
+#include "driver/in_memory_run.hpp"
+
+namespace {
+
+// Where the runs take place in the module's own file system; the fatal
+// lines name the files there.
+constexpr const char* RUN_FOLDER = "/models";
+constexpr int BATCH = 0;
+constexpr int GLTF = 7;
+
+std::vector<sferonda::MemoryFile> inputs;
+std::string argument;
+sferonda::MemoryRunResult result;
+
+char* sized(std::string& text, int size) {
+    text.assign(static_cast<std::size_t>(size), '\0');
+    return text.data();
+}
+
+const sferonda::MemoryFile& file(int index) { return result.files.at(static_cast<std::size_t>(index)); }
+
+}  // namespace
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE char* sferonda_input_name(int size) { return sized(inputs.emplace_back().name, size); }
+EMSCRIPTEN_KEEPALIVE char* sferonda_input_bytes(int size) { return sized(inputs.back().bytes, size); }
+EMSCRIPTEN_KEEPALIVE char* sferonda_argument(int size) { return sized(argument, size); }
+
+// kind 0: the batch whose main input file is named by the argument; 1 to 6:
+// that display type for the first two inputs, the argument the output
+// name; 7: the same model as glTF. Answers the exit status.
+EMSCRIPTEN_KEEPALIVE int sferonda_run(int kind) {
+    result = {};
+    if (kind == BATCH) {
+        result = sferonda::run_batch_in_memory(RUN_FOLDER, inputs, argument);
+    } else if (inputs.size() >= 2 && kind == GLTF) {
+        result = sferonda::run_gltf_in_memory(RUN_FOLDER, inputs[0], inputs[1], argument);
+    } else if (inputs.size() >= 2) {
+        result = sferonda::run_case_in_memory(RUN_FOLDER, kind, inputs[0], inputs[1], argument);
+    }
+    inputs.clear();
+    argument.clear();
+    return result.status;
+}
+
+EMSCRIPTEN_KEEPALIVE int sferonda_ending() { return static_cast<int>(result.ending); }
+EMSCRIPTEN_KEEPALIVE const char* sferonda_console() { return result.console.data(); }
+EMSCRIPTEN_KEEPALIVE int sferonda_console_size() { return static_cast<int>(result.console.size()); }
+EMSCRIPTEN_KEEPALIVE const char* sferonda_fatal_line() { return result.fatal_line.data(); }
+EMSCRIPTEN_KEEPALIVE int sferonda_fatal_line_size() { return static_cast<int>(result.fatal_line.size()); }
+EMSCRIPTEN_KEEPALIVE int sferonda_file_count() { return static_cast<int>(result.files.size()); }
+EMSCRIPTEN_KEEPALIVE const char* sferonda_file_name(int i) { return file(i).name.data(); }
+EMSCRIPTEN_KEEPALIVE int sferonda_file_name_size(int i) { return static_cast<int>(file(i).name.size()); }
+EMSCRIPTEN_KEEPALIVE const char* sferonda_file_bytes(int i) { return file(i).bytes.data(); }
+EMSCRIPTEN_KEEPALIVE int sferonda_file_size(int i) { return static_cast<int>(file(i).bytes.size()); }
+
+}  // extern "C"
