@@ -12,12 +12,15 @@
 #include <new>
 #include <sstream>
 
+#include "driver/bead_model.hpp"
 #include "driver/case_driver.hpp"
 #include "driver/dispatcher.hpp"
 #include "driver/gltf_command.hpp"
+#include "driver/model_reader.hpp"
 #include "records/fatal_error.hpp"
 #include "records/run_end.hpp"
 #include "records/units.hpp"
+#include "writers/vrml_colors.hpp"
 
 namespace sferonda {
 
@@ -155,6 +158,25 @@ MemoryRunResult run_in_folder(const std::string& folder, std::span<const MemoryF
     return result;
 }
 
+ModelNumbers model_numbers(const BeadModel& model) {
+    ModelNumbers numbers;
+    for (std::int32_t i = 1; i <= model.bead_count; ++i) {
+        numbers.beads.insert(numbers.beads.end(),
+                             {model.bead_x[i], model.bead_y[i], model.bead_z[i], model.bead_radius[i]});
+        numbers.bead_colors.push_back(model.bead_color[i]);
+    }
+    for (std::int32_t k = 1; k <= model.connector_count; ++k) {
+        numbers.connector_beads.insert(numbers.connector_beads.end(),
+                                       {model.connector_first[k], model.connector_second[k]});
+        numbers.connector_radii.push_back(model.connector_radius[k]);
+        numbers.connector_colors.push_back(model.connector_color[k]);
+    }
+    for (const RgbColor& color : VRML_RGB) {
+        numbers.color_rgb.insert(numbers.color_rgb.end(), {color.red, color.green, color.blue});
+    }
+    return numbers;
+}
+
 // A name as a quoted value of the main input file: its quotes doubled.
 std::string quoted(std::string_view name) {
     std::string text = "'";
@@ -188,9 +210,11 @@ MemoryRunResult run_gltf_in_memory(const std::string& folder, const MemoryFile& 
                                    const MemoryFile& colors, std::string_view output_name) {
     const std::string file_name(trimmed(build_output_file_name(make_name(output_name), ".glb")));
     const MemoryFile inputs[] = {coordinates, colors};
-    return run_in_folder(folder, inputs, "", [&] {
+    MemoryRunResult result = run_in_folder(folder, inputs, "", [&] {
         return run_gltf_command(coordinates.name, colors.name, file_name, GltfOptions{});
     });
+    if (result.ending == RunEnding::Normal && result.status == 0) result.model = model_numbers(bead_model());
+    return result;
 }
 
 }  // namespace sferonda

@@ -5,6 +5,7 @@
 // wrote comes back as bytes. Each run starts from a clean state, so that
 // one process serves run after run.
 
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
@@ -17,6 +18,18 @@ struct MemoryFile {
     std::string bytes;
 };
 
+// The model as read, for drawing: per bead x, y, z, radius and color
+// index; per connector its two bead numbers, radius and color index; the
+// color indexes' red, green and blue as the glTF materials have them.
+struct ModelNumbers {
+    std::vector<float> beads;  // x, y, z, radius
+    std::vector<std::int32_t> bead_colors;
+    std::vector<std::int32_t> connector_beads;  // first, second
+    std::vector<float> connector_radii;
+    std::vector<std::int32_t> connector_colors;
+    std::vector<float> color_rgb;  // red, green, blue from color index 0
+};
+
 enum class RunEnding { Normal, Stop, Fatal };
 
 struct MemoryRunResult {
@@ -25,6 +38,7 @@ struct MemoryRunResult {
     int status = 0;          // the process's exit status
     std::string fatal_line;  // "forrtl: severe (N): ..." without its line end
     std::vector<MemoryFile> files;  // every file the run wrote, by name
+    ModelNumbers model;             // of an accepted glTF run only
 };
 
 // The batch: `main_input_name` answers the prompt; `inputs` are the main

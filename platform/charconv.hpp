@@ -1,7 +1,8 @@
 #pragma once
 // Number text conversions the standard library may lack (libc++ 14, as in
 // Debian's emscripten, has no floating-point to_chars or from_chars and no
-// bit_cast). The program calls the functions of sferonda::platform; where
+// bit_cast). The program calls the functions of sferonda::platform for
+// floating point (std's for integers, which every library has); where
 // the library has the standard ones they are those, otherwise the
 // stand-ins below, whose results are the same byte for byte. Defining
 // SFERONDA_CHARCONV_STANDINS takes the stand-ins anyway, so that a native
@@ -92,8 +93,6 @@ using std::to_chars;
 #else
 using charconv_standin::from_chars;
 using charconv_standin::to_chars;
-using std::from_chars;  // the integer forms, which every library has
-using std::to_chars;
 #endif
 
 #if defined(__cpp_lib_bit_cast)

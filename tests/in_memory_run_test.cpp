@@ -114,6 +114,15 @@ TEST(InMemoryRun, GltfIsTheCommandsFile) {
     ASSERT_EQ(files.size(), 1u);
     EXPECT_EQ(files.begin()->first, "chain.glb");
     EXPECT_EQ(files.begin()->second, scratch.read("chain.glb"));
+    // chain.dat: 300 beads, the first at (-4, 0, 0) of radius 0.5; 299 connectors, the first
+    // from bead 1 to bead 2 of radius 0.25.
+    const ModelNumbers& model = result.model;
+    ASSERT_EQ(model.beads.size(), 4u * 300);
+    EXPECT_EQ(std::vector<float>(model.beads.begin(), model.beads.begin() + 4), (std::vector<float>{-4, 0, 0, 0.5f}));
+    ASSERT_EQ(model.connector_radii.size(), 299u);
+    EXPECT_EQ(model.connector_beads[0], 1);
+    EXPECT_EQ(model.connector_beads[1], 2);
+    EXPECT_EQ(model.connector_radii[0], 0.25f);
 }
 
 }  // namespace

@@ -65,4 +65,20 @@ EMSCRIPTEN_KEEPALIVE int sferonda_file_name_size(int i) { return static_cast<int
 EMSCRIPTEN_KEEPALIVE const char* sferonda_file_bytes(int i) { return file(i).bytes.data(); }
 EMSCRIPTEN_KEEPALIVE int sferonda_file_size(int i) { return static_cast<int>(file(i).bytes.size()); }
 
+// The model of an accepted glTF run: 0 the beads' x, y, z and radius, 1
+// their color indexes, 2 the connectors' bead numbers, 3 their radii, 4
+// their color indexes, 5 red, green and blue of each color index.
+EMSCRIPTEN_KEEPALIVE const void* sferonda_model_numbers(int which) {
+    const sferonda::ModelNumbers& model = result.model;
+    const void* arrays[] = {model.beads.data(), model.bead_colors.data(), model.connector_beads.data(),
+                            model.connector_radii.data(), model.connector_colors.data(), model.color_rgb.data()};
+    return arrays[which];
+}
+EMSCRIPTEN_KEEPALIVE int sferonda_model_count(int which) {
+    const sferonda::ModelNumbers& model = result.model;
+    const std::size_t counts[] = {model.beads.size(), model.bead_colors.size(), model.connector_beads.size(),
+                                  model.connector_radii.size(), model.connector_colors.size(), model.color_rgb.size()};
+    return static_cast<int>(counts[which]);
+}
+
 }  // extern "C"
