@@ -6,7 +6,7 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <new>
@@ -79,33 +79,33 @@ private:
     bool entered_ = false;
 };
 
-// Standard error, where the fatal line goes, kept in a temporary file for the run.
+// Standard error, where the fatal line goes, kept in a temporary file for
+// the run and read back by its name (a descriptor made by dup2 need not
+// share its offset everywhere: not in emscripten's file system).
 class ErrorCapture {
 public:
-    ErrorCapture() : file_(std::tmpfile()), saved_(::dup(STDERR_FILENO)) {
-        if (file_) ::dup2(::fileno(file_), STDERR_FILENO);
+    ErrorCapture() : saved_(::dup(STDERR_FILENO)) {
+        const int fd = ::mkstemp(path_.data());
+        if (fd < 0) return;
+        ::dup2(fd, STDERR_FILENO);
+        ::close(fd);
     }
     ~ErrorCapture() {
         ::dup2(saved_, STDERR_FILENO);
         ::close(saved_);
-        if (file_) std::fclose(file_);
+        ::unlink(path_.c_str());
     }
     ErrorCapture(const ErrorCapture&) = delete;
     ErrorCapture& operator=(const ErrorCapture&) = delete;
 
     // The first line written, without its line end.
-    std::string first_line() {
-        if (!file_) return {};
-        std::string text;
-        std::rewind(file_);
-        for (int c = std::fgetc(file_); c != EOF && c != '\r' && c != '\n'; c = std::fgetc(file_)) {
-            text += static_cast<char>(c);
-        }
-        return text;
+    std::string first_line() const {
+        const std::string text = read_file(path_);
+        return text.substr(0, text.find_first_of("\r\n"));
     }
 
 private:
-    std::FILE* file_;
+    std::string path_ = "/tmp/sferonda-errors-XXXXXX";
     int saved_;
 };
 

@@ -16,7 +16,7 @@ namespace {
 // lines name the files there.
 constexpr const char* RUN_FOLDER = "/models";
 constexpr int BATCH = 0;
-constexpr int GLTF = 7;
+constexpr int GLTF = -1;
 
 std::vector<sferonda::MemoryFile> inputs;
 std::string argument;
@@ -37,9 +37,9 @@ EMSCRIPTEN_KEEPALIVE char* sferonda_input_name(int size) { return sized(inputs.e
 EMSCRIPTEN_KEEPALIVE char* sferonda_input_bytes(int size) { return sized(inputs.back().bytes, size); }
 EMSCRIPTEN_KEEPALIVE char* sferonda_argument(int size) { return sized(argument, size); }
 
-// kind 0: the batch whose main input file is named by the argument; 1 to 6:
-// that display type for the first two inputs, the argument the output
-// name; 7: the same model as glTF. Answers the exit status.
+// kind 0: the batch whose main input file is named by the argument; -1:
+// the first two inputs as glTF, the argument the output name; any other:
+// that display type for them, valid or not. Answers the exit status.
 EMSCRIPTEN_KEEPALIVE int sferonda_run(int kind) {
     result = {};
     if (kind == BATCH) {

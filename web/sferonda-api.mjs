@@ -17,7 +17,7 @@ import createSferonda from './sferonda.js';
 
 const ENDINGS = ['normal', 'stop', 'fatal'];
 const BATCH = 0;
-const GLTF = 7;
+const GLTF = -1;
 const encoder = new TextEncoder();
 const decoder = new TextDecoder();
 
