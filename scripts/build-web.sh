@@ -12,8 +12,9 @@ build="$root/build-web"
 command -v emcmake > /dev/null || { echo "emscripten is not installed (apt-get install emscripten)"; exit 77; }
 # Debian's emscripten runs its tools with node, which must find Debian's acorn.
 export NODE_PATH="${NODE_PATH:-/usr/share/nodejs}"
-emcmake cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release > "$build.cmake.log" 2>&1 ||
-    { cat "$build.cmake.log"; exit 1; }
+mkdir -p "$build"
+emcmake cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release > "$build/cmake.log" 2>&1 ||
+    { cat "$build/cmake.log"; exit 1; }
 cmake --build "$build" -j2
 
 site="$build/site"
