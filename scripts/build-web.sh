@@ -24,6 +24,7 @@ cp "$root"/web/index.html "$root"/web/*.mjs "$site"/
 cp "$build"/sferonda.js "$build"/sferonda.wasm "$site"/
 three="$root/web/node_modules/three/build/three.module.js"
 if [ ! -f "$three" ]; then
+    command -v npm > /dev/null || { echo "three.js is not installed in web/ and npm is missing"; exit 77; }
     (cd "$root/web" && npm ci --no-audit --no-fund --ignore-scripts > /dev/null)
 fi
 cp "$three" "$root"/web/node_modules/three/build/three.core.js "$site"/
