@@ -6,6 +6,7 @@
 #include <emscripten/emscripten.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "driver/in_memory_run.hpp"
@@ -15,8 +16,6 @@ namespace {
 // Where the runs take place in the module's own file system; the fatal
 // lines name the files there.
 constexpr const char* RUN_FOLDER = "/models";
-constexpr int BATCH = 0;
-constexpr int GLTF = -1;
 
 std::vector<sferonda::MemoryFile> inputs;
 std::string argument;
@@ -25,6 +24,13 @@ sferonda::MemoryRunResult result;
 char* sized(std::string& text, int size) {
     text.assign(static_cast<std::size_t>(size), '\0');
     return text.data();
+}
+
+int finished(sferonda::MemoryRunResult&& run) {
+    result = std::move(run);
+    inputs.clear();
+    argument.clear();
+    return result.status;
 }
 
 const sferonda::MemoryFile& file(int index) { return result.files.at(static_cast<std::size_t>(index)); }
@@ -37,21 +43,27 @@ EMSCRIPTEN_KEEPALIVE char* sferonda_input_name(int size) { return sized(inputs.e
 EMSCRIPTEN_KEEPALIVE char* sferonda_input_bytes(int size) { return sized(inputs.back().bytes, size); }
 EMSCRIPTEN_KEEPALIVE char* sferonda_argument(int size) { return sized(argument, size); }
 
-// kind 0: the batch whose main input file is named by the argument; -1:
-// the first two inputs as glTF, the argument the output name; any other:
-// that display type for them, valid or not. Answers the exit status.
-EMSCRIPTEN_KEEPALIVE int sferonda_run(int kind) {
+// Each run first lets the last result go, so that two are never held at
+// once; it answers the exit status and clears the inputs and the argument.
+
+// The batch whose main input file the argument names.
+EMSCRIPTEN_KEEPALIVE int sferonda_run_batch() {
     result = {};
-    if (kind == BATCH) {
-        result = sferonda::run_batch_in_memory(RUN_FOLDER, inputs, argument);
-    } else if (inputs.size() >= 2 && kind == GLTF) {
-        result = sferonda::run_gltf_in_memory(RUN_FOLDER, inputs[0], inputs[1], argument);
-    } else if (inputs.size() >= 2) {
-        result = sferonda::run_case_in_memory(RUN_FOLDER, kind, inputs[0], inputs[1], argument);
-    }
-    inputs.clear();
-    argument.clear();
-    return result.status;
+    return finished(sferonda::run_batch_in_memory(RUN_FOLDER, inputs, argument));
+}
+
+// The first two inputs as that display type (valid or not), the argument the output name.
+EMSCRIPTEN_KEEPALIVE int sferonda_run_case(int display_type) {
+    result = {};
+    if (inputs.size() < 2) return finished({});
+    return finished(sferonda::run_case_in_memory(RUN_FOLDER, display_type, inputs[0], inputs[1], argument));
+}
+
+// The first two inputs as glTF, the argument the output name.
+EMSCRIPTEN_KEEPALIVE int sferonda_run_gltf() {
+    result = {};
+    if (inputs.size() < 2) return finished({});
+    return finished(sferonda::run_gltf_in_memory(RUN_FOLDER, inputs[0], inputs[1], argument));
 }
 
 EMSCRIPTEN_KEEPALIVE int sferonda_ending() { return static_cast<int>(result.ending); }

@@ -16,8 +16,6 @@
 import createSferonda from './sferonda.js';
 
 const ENDINGS = ['normal', 'stop', 'fatal'];
-const BATCH = 0;
-const GLTF = -1;
 const encoder = new TextEncoder();
 const decoder = new TextDecoder();
 
@@ -40,14 +38,14 @@ class Sferonda {
         return this.#core.HEAPU8.slice(at, at + size);
     }
 
-    #run(kind, files, argument) {
+    #run(start, files, argument, drawn = false) {
         const core = this.#core;
         for (const file of files) {
             this.#put(core._sferonda_input_name, encoder.encode(file.name));
             this.#put(core._sferonda_input_bytes, new Uint8Array(file.bytes));
         }
         this.#put(core._sferonda_argument, encoder.encode(argument));
-        const status = core._sferonda_run(kind);
+        const status = start();
         const written = [];
         for (let i = 0; i < core._sferonda_file_count(); i++) {
             written.push({
@@ -59,7 +57,7 @@ class Sferonda {
             const at = core._sferonda_model_numbers(which) / heap.BYTES_PER_ELEMENT;
             return heap.slice(at, at + core._sferonda_model_count(which));
         };
-        const model = kind !== GLTF || core._sferonda_model_count(5) === 0 ? null : {
+        const model = !drawn || core._sferonda_model_count(5) === 0 ? null : {
             beads: numbers(0, core.HEAPF32), beadColors: numbers(1, core.HEAP32),
             connectorBeads: numbers(2, core.HEAP32), connectorRadii: numbers(3, core.HEAPF32),
             connectorColors: numbers(4, core.HEAP32), colorRgb: numbers(5, core.HEAPF32),
@@ -75,7 +73,7 @@ class Sferonda {
     }
 
     convert(displayType, coordinates, colors, outputName) {
-        return this.#run(displayType, [coordinates, colors], outputName);
+        return this.#run(() => this.#core._sferonda_run_case(displayType), [coordinates, colors], outputName);
     }
 
     convertAll(coordinates, colors, outputName) {
@@ -83,11 +81,11 @@ class Sferonda {
     }
 
     gltf(coordinates, colors, outputName) {
-        return this.#run(GLTF, [coordinates, colors], outputName);
+        return this.#run(() => this.#core._sferonda_run_gltf(), [coordinates, colors], outputName, true);
     }
 
     batch(files, mainInputName) {
-        return this.#run(BATCH, files, mainInputName);
+        return this.#run(() => this.#core._sferonda_run_batch(), files, mainInputName);
     }
 
     // Bytes of the core's memory, which grows with the biggest model but not from run to run.
