@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "records/decimal_digits.hpp"
+#include "platform/charconv.hpp"
 #include "records/overlapping_copy.hpp"
 
 namespace sferonda {
@@ -135,7 +136,7 @@ ScientificDigits split_scientific(const char* text, const char* end, int digits)
 // The digits of a finite value rounded to `decimals` decimals by
 // std::to_chars, in `text`: for the values beyond the exact integers.
 FixedDigits fixed_digits_from_chars(char (&text)[FIXED_DIGITS_CAPACITY], int decimals, float value) {
-    const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
+    const auto result = platform::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
     assert(result.ec == std::errc{});
     return split_fixed(text, result.ptr, decimals);
 }
@@ -281,7 +282,7 @@ namespace {
         return;
     }
     char text[SCIENTIFIC_DIGITS_CAPACITY];
-    const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific, digits - 1);
+    const auto result = platform::to_chars(text, text + sizeof text, value, std::chars_format::scientific, digits - 1);
     assert(result.ec == std::errc{});
     const ScientificDigits rounded = split_scientific(text, result.ptr, digits);
     // d.ddd times 10^x is 0.dddd times 10^(x+1).

@@ -9,6 +9,7 @@
 #include <system_error>
 #include <type_traits>
 
+#include "platform/charconv.hpp"
 #include "records/fatal_error.hpp"
 #include "records/line_source.hpp"
 #include "records/number_scan.hpp"
@@ -96,7 +97,7 @@ T decimal_value(std::string_view text, const number_scan::ScannedNumber& number)
     const std::size_t length = decimal_text(text, number, copy);
     copy[length] = '\0';
     T value{};
-    auto [end, error] = std::from_chars(copy, copy + length, value);
+    auto [end, error] = platform::from_chars(copy, copy + length, value);
     // Beyond the range from_chars leaves the value alone; strtod and strtof
     // round correctly to infinity, a subnormal or a signed zero.
     if (error == std::errc::result_out_of_range) {

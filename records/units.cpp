@@ -227,6 +227,11 @@ bool close_all_units_quietly() {
     return all_written;
 }
 
+void reset_units() {
+    close_all_units_quietly();
+    for (UnitSlot& unit : slots()) release(unit);
+}
+
 void attach_input_text(int unit, std::string text, std::string_view file_name) {
     UnitSlot& attached = slot(unit);
     release(attached);

@@ -47,6 +47,10 @@ void close_all_units();
 // Writes out and closes every open unit, reporting nothing; false if a write failed.
 bool close_all_units_quietly();
 
+// Closes every unit, reporting nothing, and forgets the consoles' state (a
+// capture, an attached input): the next run starts as a fresh process would.
+void reset_units();
+
 // For tests and harnesses: serve `text` on an input unit and keep the
 // console's output in memory.
 void attach_input_text(int unit, std::string text, std::string_view file_name);

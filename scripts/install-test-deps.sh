@@ -22,6 +22,8 @@ command -v tovrmlx3d >/dev/null || tools+=(view3dscene)
 # The browser and Blender checks (tests/web/): headless Chromium for three.js
 # and X_ITE, Blender's glTF importer.
 [ -x /usr/bin/chromium ] || tools+=(chromium)
+# The WebAssembly build and its checks (scripts/build-web.sh, docs/web.md).
+command -v em++ >/dev/null || tools+=(emscripten)
 command -v blender >/dev/null || tools+=(blender)
 # The install and package checks (tests/install/): man-db renders the manual
 # page, dpkg-dev computes the package's dependencies, lintian checks it.
@@ -41,11 +43,13 @@ compgen -G '/usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-*.a' >/dev/
 # installed with the machine's own node and npm (Debian's npm package would
 # conflict with an installed nodejs). Best effort: without them those checks
 # report skipped. A node_modules newer than the lock file is kept as it is.
-web="$(dirname "$0")/../tests/web"
-if command -v node >/dev/null && command -v npm >/dev/null &&
-   ! [ "$web/node_modules/.package-lock.json" -nt "$web/package-lock.json" ]; then
-  (cd "$web" && npm ci --no-audit --no-fund) || echo "npm ci failed in tests/web: the web checks will report skipped" >&2
-fi
+# The page's three.js (web/) is pinned the same way.
+for web in "$(dirname "$0")/../tests/web" "$(dirname "$0")/../web"; do
+  if command -v node >/dev/null && command -v npm >/dev/null &&
+     ! [ "$web/node_modules/.package-lock.json" -nt "$web/package-lock.json" ]; then
+    (cd "$web" && npm ci --no-audit --no-fund) || echo "npm ci failed in $web: the web checks will report skipped" >&2
+  fi
+done
 
 [ "${#packages[@]}" -eq 0 ] && [ "${#tools[@]}" -eq 0 ] && exit 0
 

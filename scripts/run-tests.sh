@@ -12,6 +12,10 @@ bash scripts/install-test-deps.sh
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DSFERONDA_TESTS=ON
 cmake --build build -j"$jobs"
+# The WebAssembly build, for the web checks of this pass (77: no emscripten, they report skipped).
+web_status=0
+bash scripts/build-web.sh || web_status=$?
+[ "$web_status" -eq 0 ] || [ "$web_status" -eq 77 ] || exit "$web_status"
 ctest --test-dir build --output-on-failure -j"$jobs"
 
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DSFERONDA_SANITIZE=ON -DSFERONDA_TESTS=ON

@@ -7,6 +7,9 @@
 #
 #   nice bash scripts/verify-field-formats.sh [parallel parts, default 2] [E13.5|F8.3|F9.3|shortest|all]
 #
+# CXXFLAGS=-DSFERONDA_CHARCONV_STANDINS checks the stand-ins of
+# platform/charconv.hpp in place of the library's to_chars.
+#
 # The range of patterns is cut into that many parts run side by side, each
 # checking every kind asked for (default all) on each pattern, and reporting
 # progress every 2^26 patterns in build-verify/part-N.txt. Prints each
@@ -18,7 +21,7 @@ shift || true
 kind="${1:-all}"
 build="$PWD/build-verify"
 mkdir -p "$build"
-"${CXX:-c++}" -std=c++20 -O2 -Wall -Wextra -ffp-contract=off -I. tests/verify/verify_field_formats.cpp \
+"${CXX:-c++}" ${CXXFLAGS:-} -std=c++20 -O2 -Wall -Wextra -ffp-contract=off -I. tests/verify/verify_field_formats.cpp \
     records/field_format.cpp records/decimal_digits.cpp records/shortest_digits.cpp -o "$build/verify_field_formats"
 
 failed=0

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 
+#include "platform/charconv.hpp"
 #include "writers/glb_container.hpp"
 
 namespace sferonda {
@@ -36,7 +36,7 @@ int GltfBuffer::add_instance_values(std::span<const float> values, int width) {
     const int accessor = accessor_count_;
     // Instance values are no vertex data: their view has no target.
     const int view = add_view(values.size() * sizeof(float), NO_TARGET);
-    for (float value : values) append_u32(binary_, std::bit_cast<std::uint32_t>(value));
+    for (float value : values) append_u32(binary_, platform::bit_cast<std::uint32_t>(value));
     open_accessor(view, FLOAT_COMPONENT, values.size() / std::size_t(width), VECTOR_TYPES[width]);
     accessors_.append("}");
     return accessor;
@@ -44,7 +44,7 @@ int GltfBuffer::add_instance_values(std::span<const float> values, int width) {
 
 void GltfBuffer::add_vector_accessor(std::span<const float> values, bool with_bounds) {
     const int view = add_view(values.size() * sizeof(float), ARRAY_BUFFER);
-    for (float value : values) append_u32(binary_, std::bit_cast<std::uint32_t>(value));
+    for (float value : values) append_u32(binary_, platform::bit_cast<std::uint32_t>(value));
     open_accessor(view, FLOAT_COMPONENT, values.size() / 3, "VEC3");
     // POSITION needs its exact bounds.
     if (with_bounds) {

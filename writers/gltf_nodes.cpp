@@ -52,7 +52,7 @@ namespace {
 class FloatText {
 public:
     explicit FloatText(float value) : end_(write_shortest(digits_, value)) {}
-    std::string_view text() const { return {digits_, end_}; }
+    std::string_view text() const { return {digits_, static_cast<std::size_t>(end_ - digits_)}; }
 
 private:
     char digits_[SHORTEST_BUFFER_SIZE];
@@ -116,7 +116,8 @@ void write_transform(JsonText& json, const NodePlacement& placement, bool turned
 }
 
 std::string_view decimal(std::int32_t number, char (&digits)[16]) {
-    return {digits, std::to_chars(digits, digits + sizeof digits, number).ptr};
+    const char* end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+    return {digits, static_cast<std::size_t>(end - digits)};
 }
 
 // ,"extensions":{"EXT_mesh_gpu_instancing":{"attributes":{"TRANSLATION":6,"ROTATION":7,"SCALE":8}}}

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "platform/charconv.hpp"
 #include "records/layout.hpp"
 #include "records/record_write.hpp"
 #include "records/run_end.hpp"
@@ -15,9 +16,9 @@ namespace {
 // The value an E13.5 field shows: five significant digits, rounded once.
 double written_value(float value) {
     char digits[32];
-    auto written = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::scientific, 4);
+    auto written = platform::to_chars(digits, digits + sizeof digits, value, std::chars_format::scientific, 4);
     double shown = 0.0;
-    std::from_chars(digits, written.ptr, shown);
+    platform::from_chars(digits, written.ptr, shown);
     return shown;
 }
 

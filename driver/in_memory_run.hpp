@@ -1,0 +1,60 @@
+#pragma once
+// Runs of the program on files held in memory, for a host that has no
+// folder of its own (the web page): the files are laid out in a fresh
+// folder, the run takes place there as from the console, and what it
+// wrote comes back as bytes. Each run starts from a clean state, so that
+// one process serves run after run.
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace sferonda {
+
+struct MemoryFile {
+    std::string name;
+    std::string bytes;
+};
+
+// The model as read, for drawing: per bead x, y, z, radius and color
+// index; per connector its two bead numbers, radius and color index; the
+// color indexes' red, green and blue as the glTF materials have them.
+struct ModelNumbers {
+    std::vector<float> beads;  // x, y, z, radius
+    std::vector<std::int32_t> bead_colors;
+    std::vector<std::int32_t> connector_beads;  // first, second
+    std::vector<float> connector_radii;
+    std::vector<std::int32_t> connector_colors;
+    std::vector<float> color_rgb;  // red, green, blue from color index 0
+};
+
+enum class RunEnding { Normal, Stop, Fatal };
+
+struct MemoryRunResult {
+    std::string console;  // what the console showed, LF line ends
+    RunEnding ending = RunEnding::Normal;
+    int status = 0;          // the process's exit status
+    std::string fatal_line;  // "forrtl: severe (N): ..." without its line end
+    std::vector<MemoryFile> files;  // every file the run wrote, by name
+    ModelNumbers model;             // of an accepted glTF run only
+};
+
+// The batch: `main_input_name` answers the prompt; `inputs` are the main
+// input file and the model files it names. A pause goes on as when
+// standard input has ended. `folder` must not exist; it is made for the
+// run and removed after it.
+MemoryRunResult run_batch_in_memory(const std::string& folder, std::span<const MemoryFile> inputs,
+                                    std::string_view main_input_name);
+
+// One case of display type `display_type` on one model, as a batch of that
+// one case whose output name is `output_name`.
+MemoryRunResult run_case_in_memory(const std::string& folder, int display_type, const MemoryFile& coordinates,
+                                   const MemoryFile& colors, std::string_view output_name);
+
+// The model as binary glTF, named as the case's files are (`output_name`.glb).
+MemoryRunResult run_gltf_in_memory(const std::string& folder, const MemoryFile& coordinates,
+                                   const MemoryFile& colors, std::string_view output_name);
+
+}  // namespace sferonda

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Builds the program as WebAssembly with Debian's emscripten (em++ on the
+# PATH) and lays out the static page in build-web/site/ (docs/web.md):
+# index.html, the page's module, sferonda.js, sferonda.wasm and three.js.
+# The program for node on the real file system is build-web/sferonda-cli.js.
+#
+#   bash scripts/build-web.sh
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root="$PWD"
+build="$root/build-web"
+command -v emcmake > /dev/null || { echo "emscripten is not installed (apt-get install emscripten)"; exit 77; }
+# Debian's emscripten runs its tools with node, which must find Debian's acorn.
+export NODE_PATH="${NODE_PATH:-/usr/share/nodejs}"
+mkdir -p "$build"
+emcmake cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release > "$build/cmake.log" 2>&1 ||
+    { cat "$build/cmake.log"; exit 1; }
+cmake --build "$build" -j2
+
+site="$build/site"
+rm -rf "$site"
+mkdir -p "$site"
+cp "$root"/web/index.html "$root"/web/*.mjs "$site"/
+cp "$build"/sferonda.js "$build"/sferonda.wasm "$site"/
+three="$root/web/node_modules/three/build/three.module.js"
+if [ ! -f "$three" ]; then
+    command -v npm > /dev/null || { echo "three.js is not installed in web/ and npm is missing"; exit 77; }
+    (cd "$root/web" && npm ci --no-audit --no-fund --ignore-scripts > /dev/null)
+fi
+cp "$three" "$root"/web/node_modules/three/build/three.core.js "$site"/
+cp "$root"/web/node_modules/three/examples/jsm/controls/OrbitControls.js "$site"/OrbitControls.js
+# OrbitControls imports 'three' by name: the page's import map points it at the copy.
+echo "site in $site:"
+ls -l "$site"

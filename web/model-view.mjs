@@ -1,0 +1,157 @@
+// The model in 3D with three.js: one InstancedMesh per shape and color,
+// built from the model's own numbers, so that the full-capacity model is a
+// few dozen draws, not 35,000 meshes. Orbit and zoom with the mouse or the
+// arrow keys; pointing at a bead or connector names it.
+
+import * as THREE from 'three';
+import { OrbitControls } from './OrbitControls.js';
+
+// Coarser spheres when there are many: the picture stays quick in software rendering.
+const MANY_BEADS = 2000;
+const UP = new THREE.Vector3(0, 1, 0);
+
+function groupByColor(count, colorOf, keep) {
+    const groups = new Map();
+    for (let i = 0; i < count; i++) {
+        if (!keep(i)) continue;
+        const color = colorOf(i);
+        if (!groups.has(color)) groups.set(color, []);
+        groups.get(color).push(i);
+    }
+    return groups;
+}
+
+export class ModelView {
+    constructor(canvas, onPick) {
+        this.canvas = canvas;
+        this.onPick = onPick;
+        this.renderer = new THREE.WebGLRenderer({ canvas, antialias: false, preserveDrawingBuffer: true });
+        this.scene = new THREE.Scene();
+        this.scene.background = new THREE.Color(0x202020);
+        this.scene.add(new THREE.HemisphereLight(0xffffff, 0x404040, 1.5));
+        this.camera = new THREE.PerspectiveCamera(35, 1, 0.1, 1000);
+        const light = new THREE.DirectionalLight(0xffffff, 2.5);
+        light.position.set(1, 1, 2);  // from the upper right, behind the viewer
+        this.camera.add(light);
+        this.scene.add(this.camera);
+        this.controls = new OrbitControls(this.camera, canvas);
+        this.controls.listenToKeyEvents(canvas);
+        this.controls.addEventListener('change', () => this.render());
+        this.model = new THREE.Group();
+        this.scene.add(this.model);
+        this.raycaster = new THREE.Raycaster();
+        canvas.addEventListener('pointermove', (event) => this.#point(event));
+        new ResizeObserver(() => this.#resize()).observe(canvas);
+        this.#resize();
+    }
+
+    #resize() {
+        const { clientWidth: width, clientHeight: height } = this.canvas;
+        if (width === 0 || height === 0) return;
+        this.renderer.setSize(width, height, false);
+        this.camera.aspect = width / height;
+        this.camera.updateProjectionMatrix();
+        this.render();
+    }
+
+    render() {
+        this.renderer.render(this.scene, this.camera);
+    }
+
+    clear() {
+        for (const mesh of this.model.children) {
+            mesh.geometry.dispose();
+            mesh.material.dispose();
+            mesh.dispose();
+        }
+        this.model.clear();
+        this.render();
+    }
+
+    // numbers: the glTF run's model (beads x y z radius, beadColors, connectorBeads, connectorRadii,
+    // connectorColors, colorRgb). Beads and connectors of radius 0 or less, and connectors of length 0,
+    // are left out as the program leaves them out of the glTF file.
+    show(numbers) {
+        this.clear();
+        this.numbers = numbers;
+        const { beads, beadColors, connectorBeads, connectorRadii, connectorColors } = numbers;
+        const beadCount = beadColors.length;
+        const centre = (b) => new THREE.Vector3(beads[4 * b], beads[4 * b + 1], beads[4 * b + 2]);
+        const segments = beadCount > MANY_BEADS ? 12 : 32;
+        const sphere = new THREE.SphereGeometry(1, segments, segments / 2);
+        const groups = groupByColor(beadCount, (b) => beadColors[b], (b) => beads[4 * b + 3] > 0);
+        const matrix = new THREE.Matrix4();
+        const turn = new THREE.Quaternion();
+        for (const [color, members] of groups) {
+            const mesh = this.#instances(sphere, color, members, 'bead');
+            members.forEach((b, k) => {
+                const r = beads[4 * b + 3];
+                mesh.setMatrixAt(k, matrix.compose(centre(b), turn.identity(), new THREE.Vector3(r, r, r)));
+            });
+        }
+        const cylinder = new THREE.CylinderGeometry(1, 1, 1, beadCount > MANY_BEADS ? 8 : 16, 1, true);
+        const ends = (c) => [centre(connectorBeads[2 * c] - 1), centre(connectorBeads[2 * c + 1] - 1)];
+        const joined = groupByColor(connectorRadii.length, (c) => connectorColors[c], (c) => {
+            const [a, b] = ends(c);
+            return connectorRadii[c] > 0 && !a.equals(b);
+        });
+        for (const [color, members] of joined) {
+            const mesh = this.#instances(cylinder, color, members, 'connector');
+            members.forEach((c, k) => {
+                const [a, b] = ends(c);
+                const axis = b.clone().sub(a);
+                const r = connectorRadii[c];
+                turn.setFromUnitVectors(UP, axis.clone().normalize());
+                mesh.setMatrixAt(k, matrix.compose(a.add(b).multiplyScalar(0.5), turn,
+                                                   new THREE.Vector3(r, axis.length(), r)));
+            });
+        }
+        for (const mesh of this.model.children) mesh.computeBoundingSphere();
+        this.resetView();
+    }
+
+    #instances(geometry, color, members, kind) {
+        const rgb = this.numbers.colorRgb;
+        const material = new THREE.MeshStandardMaterial({ roughness: 0.5, metalness: 0,
+            color: new THREE.Color().setRGB(rgb[3 * color], rgb[3 * color + 1], rgb[3 * color + 2]) });
+        const mesh = new THREE.InstancedMesh(geometry, material, members.length);
+        mesh.userData = { kind, members };
+        this.model.add(mesh);
+        return mesh;
+    }
+
+    // The whole model in sight, seen along -z as the gallery's pictures are.
+    resetView() {
+        const bounds = new THREE.Box3().setFromObject(this.model);
+        const sphere = bounds.isEmpty() ? new THREE.Sphere(new THREE.Vector3(), 1) : bounds.getBoundingSphere(new THREE.Sphere());
+        const radius = Math.max(sphere.radius, 1e-3);
+        const distance = radius / Math.sin(THREE.MathUtils.degToRad(this.camera.fov / 2));
+        this.camera.position.copy(sphere.center).add(new THREE.Vector3(0, 0, distance * 0.8));
+        this.camera.near = distance / 100;
+        this.camera.far = distance * 3;
+        this.camera.updateProjectionMatrix();
+        this.controls.target.copy(sphere.center);
+        this.controls.update();
+        this.render();
+    }
+
+    #point(event) {
+        if (!this.numbers) return;
+        const box = this.canvas.getBoundingClientRect();
+        const at = new THREE.Vector2(((event.clientX - box.left) / box.width) * 2 - 1,
+                                     -((event.clientY - box.top) / box.height) * 2 + 1);
+        this.raycaster.setFromCamera(at, this.camera);
+        const hit = this.raycaster.intersectObjects(this.model.children, false)[0];
+        if (!hit) return this.onPick(null);
+        const { kind, members } = hit.object.userData;
+        const index = members[hit.instanceId];
+        const { beads, beadColors, connectorBeads, connectorRadii, connectorColors } = this.numbers;
+        if (kind === 'bead') {
+            this.onPick({ kind, number: index + 1, centre: Array.from(beads.slice(4 * index, 4 * index + 3)),
+                          radius: beads[4 * index + 3], color: beadColors[index] });
+        } else {
+            this.onPick({ kind, number: index + 1, beads: [connectorBeads[2 * index], connectorBeads[2 * index + 1]],
+                          radius: connectorRadii[index], color: connectorColors[index] });
+        }
+    }
+}

@@ -1,0 +1,96 @@
+// The functions the web page's module calls: a thin C interface to the
+// runs in memory (driver/in_memory_run.hpp). The page hands over the files
+// and one text argument, runs, then reads the result piece by piece; the
+// result stays until the next run.
+
+#include <emscripten/emscripten.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "driver/in_memory_run.hpp"
+
+namespace {
+
+// Where the runs take place in the module's own file system; the fatal
+// lines name the files there.
+constexpr const char* RUN_FOLDER = "/models";
+
+std::vector<sferonda::MemoryFile> inputs;
+std::string argument;
+sferonda::MemoryRunResult result;
+
+char* sized(std::string& text, int size) {
+    text.assign(static_cast<std::size_t>(size), '\0');
+    return text.data();
+}
+
+int finished(sferonda::MemoryRunResult&& run) {
+    result = std::move(run);
+    inputs.clear();
+    argument.clear();
+    return result.status;
+}
+
+const sferonda::MemoryFile& file(int index) { return result.files.at(static_cast<std::size_t>(index)); }
+
+}  // namespace
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE char* sferonda_input_name(int size) { return sized(inputs.emplace_back().name, size); }
+EMSCRIPTEN_KEEPALIVE char* sferonda_input_bytes(int size) { return sized(inputs.back().bytes, size); }
+EMSCRIPTEN_KEEPALIVE char* sferonda_argument(int size) { return sized(argument, size); }
+
+// Each run first lets the last result go, so that two are never held at
+// once; it answers the exit status and clears the inputs and the argument.
+
+// The batch whose main input file the argument names.
+EMSCRIPTEN_KEEPALIVE int sferonda_run_batch() {
+    result = {};
+    return finished(sferonda::run_batch_in_memory(RUN_FOLDER, inputs, argument));
+}
+
+// The first two inputs as that display type (valid or not), the argument the output name.
+EMSCRIPTEN_KEEPALIVE int sferonda_run_case(int display_type) {
+    result = {};
+    if (inputs.size() < 2) return finished({});
+    return finished(sferonda::run_case_in_memory(RUN_FOLDER, display_type, inputs[0], inputs[1], argument));
+}
+
+// The first two inputs as glTF, the argument the output name.
+EMSCRIPTEN_KEEPALIVE int sferonda_run_gltf() {
+    result = {};
+    if (inputs.size() < 2) return finished({});
+    return finished(sferonda::run_gltf_in_memory(RUN_FOLDER, inputs[0], inputs[1], argument));
+}
+
+EMSCRIPTEN_KEEPALIVE int sferonda_ending() { return static_cast<int>(result.ending); }
+EMSCRIPTEN_KEEPALIVE const char* sferonda_console() { return result.console.data(); }
+EMSCRIPTEN_KEEPALIVE int sferonda_console_size() { return static_cast<int>(result.console.size()); }
+EMSCRIPTEN_KEEPALIVE const char* sferonda_fatal_line() { return result.fatal_line.data(); }
+EMSCRIPTEN_KEEPALIVE int sferonda_fatal_line_size() { return static_cast<int>(result.fatal_line.size()); }
+EMSCRIPTEN_KEEPALIVE int sferonda_file_count() { return static_cast<int>(result.files.size()); }
+EMSCRIPTEN_KEEPALIVE const char* sferonda_file_name(int i) { return file(i).name.data(); }
+EMSCRIPTEN_KEEPALIVE int sferonda_file_name_size(int i) { return static_cast<int>(file(i).name.size()); }
+EMSCRIPTEN_KEEPALIVE const char* sferonda_file_bytes(int i) { return file(i).bytes.data(); }
+EMSCRIPTEN_KEEPALIVE int sferonda_file_size(int i) { return static_cast<int>(file(i).bytes.size()); }
+
+// The model of an accepted glTF run: 0 the beads' x, y, z and radius, 1
+// their color indexes, 2 the connectors' bead numbers, 3 their radii, 4
+// their color indexes, 5 red, green and blue of each color index.
+EMSCRIPTEN_KEEPALIVE const void* sferonda_model_numbers(int which) {
+    const sferonda::ModelNumbers& model = result.model;
+    const void* arrays[] = {model.beads.data(), model.bead_colors.data(), model.connector_beads.data(),
+                            model.connector_radii.data(), model.connector_colors.data(), model.color_rgb.data()};
+    return arrays[which];
+}
+EMSCRIPTEN_KEEPALIVE int sferonda_model_count(int which) {
+    const sferonda::ModelNumbers& model = result.model;
+    const std::size_t counts[] = {model.beads.size(), model.bead_colors.size(), model.connector_beads.size(),
+                                  model.connector_radii.size(), model.connector_colors.size(), model.color_rgb.size()};
+    return static_cast<int>(counts[which]);
+}
+
+}  // extern "C"

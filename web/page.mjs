@@ -1,0 +1,169 @@
+// The page: takes the files, runs the program on them in WebAssembly, and
+// shows the console, the model, its counts and every file it wrote.
+
+import { loadSferonda } from './sferonda-api.mjs';
+import { ModelView } from './model-view.mjs';
+
+const $ = (id) => document.getElementById(id);
+const TYPE_EXTENSIONS = ['.bea', '.ppv', '.pov', '-worm.pov', '.pi', '.vrml'];
+const LOG_NAME = 'sferonda-log.txt';
+let links = [];
+
+// A main input file ends in .inp. Of two model files the colors file ends in
+// .col and the coordinates file in .dat; otherwise the colors file is the one
+// whose second line holds two numbers (a color index), the coordinates
+// file's holds five (a bead).
+function isColorsFile(file) {
+    if (/\.col$/i.test(file.name)) return true;
+    if (/\.dat$/i.test(file.name)) return false;
+    const lines = new TextDecoder().decode(file.bytes.subarray(0, 4096)).split(/\r?\n/);
+    return (lines[1] ?? '').trim().split(/[\s,]+/).length === 2;
+}
+
+// The coordinates file's name without its extension; the program cuts it as it cuts every name.
+function outputName(fileName) {
+    return fileName.replace(/\.[^.]*$/, '');
+}
+
+function addLink(file) {
+    const url = URL.createObjectURL(new Blob([file.bytes]));
+    links.push(url);
+    const item = document.createElement('li');
+    const link = document.createElement('a');
+    link.href = url;
+    link.download = file.name;
+    link.textContent = file.name;
+    item.append(link, ` (${file.bytes.length.toLocaleString('en')} bytes)`);
+    $('links').append(item);
+}
+
+// The program's own words on a refused model: what its console said after
+// naming the output file, but for the pause's prompt, then any fatal line.
+function refusalWords(run) {
+    const lines = run.console.split('\n');
+    const named = lines.findLastIndex((line) => /^ \* Name of ouput file|^ +\* Output file will be/.test(line));
+    const said = lines.slice(named + 1).filter((line) => line.trim() && !line.startsWith('Fortran Pause'));
+    return [...said, run.fatalLine].join(' ').replace(/\s+/g, ' ').trim();
+}
+
+function addRefusal(name, run) {
+    const item = document.createElement('li');
+    item.className = 'refused';
+    item.textContent = `${name}: not written. ${refusalWords(run)}`;
+    $('links').append(item);
+}
+
+// A run that stopped, or left its file empty, refused the model: that file gets no link.
+function accepted(run) {
+    return run.ending === 'normal' ? run.files.filter((file) => file.name !== LOG_NAME && file.bytes.length > 0) : [];
+}
+
+function showConsole(runs) {
+    $('console').textContent = runs.map((run) => run.console + (run.fatalLine ? run.fatalLine + '\n' : '')).join('');
+}
+
+function clearResults() {
+    for (const url of links) URL.revokeObjectURL(url);
+    links = [];
+    $('links').replaceChildren();
+    $('console').textContent = '';
+    $('picked').textContent = '';
+    $('counts').textContent = 'No model yet.';
+}
+
+function showCounts(run) {
+    const model = run.model;
+    const omitted = run.console.match(/Omitted \(radius <= 0, length 0\):\s+(\d+) beads,\s+(\d+) connectors/);
+    $('counts').textContent = `${model.beadColors.length} beads, ${model.connectorRadii.length} connectors; ` +
+        `omitted: ${omitted ? omitted[1] : 0} beads, ${omitted ? omitted[2] : 0} connectors`;
+}
+
+function convertModel(sferonda, view, files) {
+    const [colors, coordinates] = isColorsFile(files[0]) ? files : [files[1], files[0]];
+    const name = outputName(coordinates.name);
+    const runs = sferonda.convertAll(coordinates, colors, name);
+    const scene = sferonda.gltf(coordinates, colors, name);
+    showConsole([...runs, scene]);
+    runs.forEach((run, i) => {
+        const written = accepted(run);
+        if (written.length === 0) addRefusal(`display type ${i + 1} (${name}${TYPE_EXTENSIONS[i]})`, run);
+        written.forEach(addLink);
+    });
+    const glb = accepted(scene);
+    if (glb.length === 0) addRefusal(`glTF (${name}.glb)`, scene);
+    glb.forEach(addLink);
+    if (scene.model) {
+        showCounts(scene);
+        view.show(scene.model);
+    } else {
+        view.clear();
+        $('counts').textContent = 'The program refused the model: see its console.';
+    }
+}
+
+function runBatch(sferonda, view, files, main) {
+    const run = sferonda.batch(files, main.name);
+    showConsole([run]);
+    run.files.forEach(addLink);
+    view.clear();
+    $('counts').textContent = `The batch of ${main.name} ended: ${run.ending}` +
+        (run.ending === 'fatal' ? ` (error ${run.status})` : '') + '.';
+}
+
+async function takeFiles(sferonda, view, chosen) {
+    const files = await Promise.all([...chosen].map(async (file) => ({
+        name: file.name, bytes: new Uint8Array(await file.arrayBuffer()) })));
+    clearResults();
+    const started = performance.now();
+    const main = files.find((file) => /\.inp$/i.test(file.name));
+    if (main) {
+        runBatch(sferonda, view, files, main);
+    } else if (files.length === 2) {
+        convertModel(sferonda, view, files);
+    } else {
+        $('status').textContent = 'Give two files (coordinates and connectors, colors) or a main input file with its model files.';
+        return;
+    }
+    const seconds = (performance.now() - started) / 1000;
+    $('status').textContent = `Done in ${seconds.toFixed(2)} s.`;
+    window.sferondaPage = { done: true, seconds };
+}
+
+function describe(picked) {
+    if (!picked) return '';
+    const at = (values) => values.map((v) => v.toPrecision(5)).join(', ');
+    if (picked.kind === 'bead') {
+        return `Bead ${picked.number}: centre (${at(picked.centre)}), radius ${picked.radius.toPrecision(5)}, color index ${picked.color}`;
+    }
+    return `Connector ${picked.number}: beads ${picked.beads[0]} and ${picked.beads[1]}, radius ${picked.radius.toPrecision(5)}, color index ${picked.color}`;
+}
+
+async function main() {
+    const view = new ModelView($('scene'), (picked) => { $('picked').textContent = describe(picked); });
+    $('reset-view').addEventListener('click', () => view.resetView());
+    const sferonda = await loadSferonda();
+    $('status').textContent = 'Ready: choose or drop the model files.';
+    const take = (chosen) => {
+        window.sferondaPage = { done: false };
+        $('status').textContent = 'Working…';
+        // Let the page show that before the program takes the thread.
+        setTimeout(() => takeFiles(sferonda, view, chosen).catch((error) => {
+            $('status').textContent = `The page failed: ${error.message}`;
+            window.sferondaPage = { done: true, error: error.message };
+        }), 0);
+    };
+    $('files').addEventListener('change', () => take($('files').files));
+    document.addEventListener('dragover', (event) => {
+        event.preventDefault();
+        document.body.classList.add('dropping');
+    });
+    document.addEventListener('dragleave', () => document.body.classList.remove('dropping'));
+    document.addEventListener('drop', (event) => {
+        event.preventDefault();
+        document.body.classList.remove('dropping');
+        take(event.dataTransfer.files);
+    });
+    window.sferondaPage = { ready: true };
+}
+
+main();

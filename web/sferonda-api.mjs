@@ -1,0 +1,99 @@
+// The program as a JavaScript module: each call runs the WebAssembly core
+// on files given as bytes, from a clean state, and answers what the run
+// wrote. The work is in driver/in_memory_run.cpp; this only moves bytes.
+//
+//   const sferonda = await loadSferonda();
+//   sferonda.convert(3, {name, bytes}, {name, bytes}, 'chain')   one display type
+//   sferonda.convertAll(coordinates, colors, 'chain')            types 1 to 6, each its own run
+//   sferonda.gltf(coordinates, colors, 'chain')                  chain.glb
+//   sferonda.batch([{name, bytes}, ...], 'main.inp')             a whole batch
+//
+// Each answers {console, ending: 'normal'|'stop'|'fatal', status, fatalLine,
+// files: [{name, bytes}]}; gltf adds the model's numbers for drawing
+// (model: beads x y z radius, beadColors, connectorBeads, connectorRadii,
+// connectorColors, colorRgb), or model null when it refused the model.
+
+import createSferonda from './sferonda.js';
+
+const ENDINGS = ['normal', 'stop', 'fatal'];
+const encoder = new TextEncoder();
+const decoder = new TextDecoder();
+
+export const DISPLAY_TYPES = [1, 2, 3, 4, 5, 6];
+
+class Sferonda {
+    #core;
+
+    constructor(core) {
+        this.#core = core;
+    }
+
+    #put(allocate, bytes) {
+        const at = allocate(bytes.length);
+        this.#core.HEAPU8.set(bytes, at);
+    }
+
+    // The core's bytes at `at` copied out: its memory may move at the next run.
+    #bytes(at, size) {
+        return this.#core.HEAPU8.slice(at, at + size);
+    }
+
+    #run(start, files, argument, drawn = false) {
+        const core = this.#core;
+        for (const file of files) {
+            this.#put(core._sferonda_input_name, encoder.encode(file.name));
+            this.#put(core._sferonda_input_bytes, new Uint8Array(file.bytes));
+        }
+        this.#put(core._sferonda_argument, encoder.encode(argument));
+        const status = start();
+        const written = [];
+        for (let i = 0; i < core._sferonda_file_count(); i++) {
+            written.push({
+                name: decoder.decode(this.#bytes(core._sferonda_file_name(i), core._sferonda_file_name_size(i))),
+                bytes: this.#bytes(core._sferonda_file_bytes(i), core._sferonda_file_size(i)),
+            });
+        }
+        const numbers = (which, heap) => {
+            const at = core._sferonda_model_numbers(which) / heap.BYTES_PER_ELEMENT;
+            return heap.slice(at, at + core._sferonda_model_count(which));
+        };
+        const model = !drawn || core._sferonda_model_count(5) === 0 ? null : {
+            beads: numbers(0, core.HEAPF32), beadColors: numbers(1, core.HEAP32),
+            connectorBeads: numbers(2, core.HEAP32), connectorRadii: numbers(3, core.HEAPF32),
+            connectorColors: numbers(4, core.HEAP32), colorRgb: numbers(5, core.HEAPF32),
+        };
+        return {
+            model,
+            console: decoder.decode(this.#bytes(core._sferonda_console(), core._sferonda_console_size())),
+            ending: ENDINGS[core._sferonda_ending()],
+            status,
+            fatalLine: decoder.decode(this.#bytes(core._sferonda_fatal_line(), core._sferonda_fatal_line_size())),
+            files: written,
+        };
+    }
+
+    convert(displayType, coordinates, colors, outputName) {
+        return this.#run(() => this.#core._sferonda_run_case(displayType), [coordinates, colors], outputName);
+    }
+
+    convertAll(coordinates, colors, outputName) {
+        return DISPLAY_TYPES.map((type) => this.convert(type, coordinates, colors, outputName));
+    }
+
+    gltf(coordinates, colors, outputName) {
+        return this.#run(() => this.#core._sferonda_run_gltf(), [coordinates, colors], outputName, true);
+    }
+
+    batch(files, mainInputName) {
+        return this.#run(() => this.#core._sferonda_run_batch(), files, mainInputName);
+    }
+
+    // Bytes of the core's memory, which grows with the biggest model but not from run to run.
+    memorySize() {
+        return this.#core.HEAPU8.length;
+    }
+}
+
+export async function loadSferonda(options = {}) {
+    return new Sferonda(await createSferonda(options));
+}
