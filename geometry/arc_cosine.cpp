@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <limits>
 
+#include "platform/charconv.hpp"
+
 namespace sferonda {
 
 namespace {
@@ -32,7 +34,7 @@ float ratio(float z) {
 }  // namespace
 
 float arc_cosine(float x) {
-    const std::uint32_t bits = std::bit_cast<std::uint32_t>(x);
+    const std::uint32_t bits = platform::bit_cast<std::uint32_t>(x);
     const std::uint32_t magnitude = bits & 0x7fffffffu;
     const bool negative = (bits >> 31) != 0;
     if (magnitude == 0x3f800000u) return negative ? PI + 2.0f * HALF_PI_LOW : 0.0f;
@@ -50,7 +52,7 @@ float arc_cosine(float x) {
     const float z = (1.0f - x) * 0.5f;
     const float s = std::sqrt(z);
     // s split: its head squares exactly, the tail is the correction.
-    const float head = std::bit_cast<float>(std::bit_cast<std::uint32_t>(s) & 0xfffff000u);
+    const float head = platform::bit_cast<float>(platform::bit_cast<std::uint32_t>(s) & 0xfffff000u);
     const float tail = (z - head * head) / (s + head);
     return 2.0f * (head + (ratio(z) * s + tail));
 }
