@@ -16,6 +16,7 @@
 #include <cassert>
 #include <cerrno>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -35,6 +36,16 @@ namespace charconv_standin {
 // scientific ("%.*e") notation, as std::to_chars writes it.
 inline std::to_chars_result to_chars(char* first, char* last, float value, std::chars_format format, int precision) {
     assert(format == std::chars_format::fixed || format == std::chars_format::scientific);
+    // C libraries spell these differently (a NaN's sign, for one): written
+    // here as the standard library does.
+    if (!std::isfinite(value)) {
+        const char* const text = std::isnan(value) ? (std::signbit(value) ? "-nan" : "nan")
+                                                   : (value < 0 ? "-inf" : "inf");
+        const std::size_t length = std::strlen(text);
+        if (length > static_cast<std::size_t>(last - first)) return {last, std::errc::value_too_large};
+        std::memcpy(first, text, length);
+        return {first + length, std::errc{}};
+    }
     const char* pattern = format == std::chars_format::fixed ? "%.*f" : "%.*e";
     const int length = std::snprintf(first, static_cast<std::size_t>(last - first), pattern, precision,
                                      static_cast<double>(value));
