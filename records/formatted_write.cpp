@@ -24,7 +24,7 @@ void copy_columns(char* out, std::string_view columns) {
 // descriptor goes, or the record would not hold what its layout says.
 bool fits_field(const Value& value, const LayoutPiece& field) { return value.descriptor() == field.descriptor; }
 
-void format_field(char* out, const LayoutPiece& field, const Value& value) {
+[[gnu::always_inline]] inline void format_field(char* out, const LayoutPiece& field, const Value& value) {
     using Kind = LayoutPiece::Kind;
     if (value.kind() == Value::Kind::Formatted) {
         assert(fits_field(value, field));
