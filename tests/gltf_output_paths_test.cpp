@@ -108,7 +108,10 @@ INSTANTIATE_TEST_SUITE_P(
         OutputPathCase{"a file named dash", "", "./- >stdout 2>stderr", "-", "stdout", "", ""},
         OutputPathCase{"empty name before any input is read", "rm model.dat", "'' >stdout 2>stderr", "", "",
                        "{dir}/", ""},
-        OutputPathCase{"dev null", "", "/dev/null >stdout 2>stderr", "", "stdout", "", "test -c /dev/null"},
+        // A device node of the folder where it can be made (as root), so that a
+        // faulty program could not replace the system's own.
+        OutputPathCase{"a device", "mknod null c 1 3 2>/dev/null || ln -s /dev/null null", "null >stdout 2>stderr", "",
+                       "stdout", "", "test -c null"},
         OutputPathCase{"read only file for a user without rights", "echo a > r; chmod 444 r", "r >stdout 2>stderr",
                        "", "", "{dir}/r", "test $(cat r) = a", true},
         OutputPathCase{"earlier file keeps its owner and mode",
