@@ -71,7 +71,13 @@ inline std::optional<SessionInput> decode_session(std::string_view bytes) {
     bytes.remove_prefix(std::min(first_end + 1, bytes.size()));
     const std::size_t second_end = std::min(bytes.find(SECTION_END), bytes.size());
     SessionInput input{typed + "\n", std::string(bytes.substr(0, second_end))};
-    if (!stays_in_scratch(typed) || !stays_in_scratch(input.main_input)) return std::nullopt;
+    // A quoted name may go on over a line end, which it does not keep.
+    std::string joined = input.main_input;
+    std::erase(joined, '\n');
+    std::erase(joined, '\r');
+    if (!stays_in_scratch(typed) || !stays_in_scratch(input.main_input) || !stays_in_scratch(joined)) {
+        return std::nullopt;
+    }
     bytes.remove_prefix(std::min(second_end + 1, bytes.size()));
     for (std::size_t k = 0; k < bytes.size() && k < MAX_PAUSE_ANSWERS; ++k) {
         const int answer = static_cast<unsigned char>(bytes[k]) % 4;
