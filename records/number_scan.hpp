@@ -47,7 +47,6 @@ struct ScannedNumber {
     bool has_exponent = false;
 
     bool is_number() const { return digit_count != 0 && (!has_exponent || exponent_digits != 0); }
-    bool is_integer() const { return is_number() && !has_point && !has_exponent; }
 };
 
 // Text that ends at a given place.
