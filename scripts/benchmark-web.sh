@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Times the six-type full-capacity batch of scripts/benchmark.sh run by node
 # on the WebAssembly build against the native program, round after round in
-# the same run, and names the files that the two write differently.
+# the same run, and names the files that the two write differently. Each
+# program also runs a batch of no cases, whose time is what it costs to
+# start (for node: its own start, loading and compiling the module), so that
+# the batch's own work can be compared apart from it.
 #
 #   bash scripts/benchmark-web.sh [rounds, default 5]
 #
@@ -18,7 +21,7 @@ work="$build/run-web"
 # shellcheck source=scripts/bench-batch.sh
 source "$root/scripts/bench-batch.sh"
 timed="$tools/timed_run"
-wasm=(node --no-experimental-fetch "$cli")
+wasm=(node "$cli")
 
 checksums() { sha256sum "${outputs[@]}"; }
 "$timed" answer-batch console.txt "$program" > /dev/null
@@ -27,11 +30,15 @@ native_sums="$(checksums)"
 differing="$(diff <(echo "$native_sums") <(checksums) | sed -n 's/^> [0-9a-f]*  //p' || true)"
 [ -z "$differing" ] || echo "written otherwise by the WebAssembly batch (docs/web.md): $differing"
 
-native="" web="" start=""
+printf -- '-1\n' > no-cases.inp
+echo no-cases.inp > answer-no-cases
+native="" web="" start="" native_empty="" web_empty=""
 for ((round = 1; round <= rounds; round++)); do
     native+="$("$timed" answer-batch console.txt "$program" | cut -d' ' -f1) "
     web+="$("$timed" answer-batch console.txt "${wasm[@]}" | cut -d' ' -f1) "
     start+="$("$timed" /dev/null /dev/null node -e '' | cut -d' ' -f1) "
+    native_empty+="$("$timed" answer-no-cases /dev/null "$program" | cut -d' ' -f1) "
+    web_empty+="$("$timed" answer-no-cases /dev/null "${wasm[@]}" | cut -d' ' -f1) "
 done
 median() { tr ' ' '\n' <<< "$1" | grep . | sort -g | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
 native_median="$(median "$native")"
@@ -40,5 +47,9 @@ echo "native batch: $native_median s (rounds: $native)"
 echo "WebAssembly batch under node $(node --version): $web_median s (rounds: $web)"
 start_median="$(median "$start")"
 echo "node's own start (node -e ''): $start_median s (rounds: $start)"
+native_empty_median="$(median "$native_empty")"
+web_empty_median="$(median "$web_empty")"
+echo "batch of no cases: native $native_empty_median s, WebAssembly $web_empty_median s"
 awk -v w="$web_median" -v n="$native_median" -v s="$start_median" \
-    'BEGIN {printf "ratio: %.2f (target at most 2); without node'"'"'s own start: %.2f\n", w / n, (w - s) / n}'
+    -v we="$web_empty_median" -v ne="$native_empty_median" \
+    'BEGIN {printf "ratio: %.2f (target at most 2); without node'"'"'s own start: %.2f; the batch'"'"'s own work (less the batch of no cases): %.2f\n", w / n, (w - s) / n, (w - we) / (n - ne)}'

@@ -15,7 +15,7 @@ case "$check" in
     # The program for node answers as the native one, from the folder it runs in.
     mkdir -p "$scratch"
     wrapper="$scratch/sferonda-node"
-    printf '#!/bin/sh\nexec node --no-experimental-fetch "%s" "$@"\n' "$build_web/sferonda-cli.js" > "$wrapper"
+    printf '#!/bin/sh\nexec node "%s" "$@"\n' "$build_web/sferonda-cli.js" > "$wrapper"
     chmod +x "$wrapper"
     status=0
     sh "$here/../golden/check.sh" "$wrapper" "$here/../../examples" "$here/../golden/examples" "$scratch/examples" || status=1
