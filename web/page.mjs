@@ -1,7 +1,6 @@
 // The page: takes the files, runs the program on them in WebAssembly, and
 // shows the console, the model, its counts and every file it wrote.
 
-import { loadSferonda } from './sferonda-api.mjs';
 import { ModelView } from './model-view.mjs';
 
 const $ = (id) => document.getElementById(id);
@@ -78,11 +77,34 @@ function showCounts(run) {
         `omitted: ${omitted ? omitted[1] : 0} beads, ${omitted ? omitted[2] : 0} connectors`;
 }
 
-function convertModel(sferonda, view, files) {
+// The program in a worker (sferonda-worker.mjs): each call answers a promise
+// of what the run answers.
+function startProgram() {
+    const worker = new Worker(new URL('./sferonda-worker.mjs', import.meta.url), { type: 'module' });
+    const waiting = new Map();
+    let lastId = 0;
+    worker.onmessage = ({ data }) => {
+        const call = waiting.get(data.id);
+        waiting.delete(data.id);
+        if ('error' in data) call.reject(new Error(data.error));
+        else call.resolve(data.result);
+    };
+    worker.onerror = (event) => {
+        event.preventDefault();
+        for (const call of waiting.values()) call.reject(new Error(event.message || 'the program could not start'));
+        waiting.clear();
+    };
+    return (method, ...args) => new Promise((resolve, reject) => {
+        waiting.set(++lastId, { resolve, reject });
+        worker.postMessage({ id: lastId, method, args });
+    });
+}
+
+async function convertModel(program, view, files) {
     const [colors, coordinates] = isColorsFile(files[0]) ? files : [files[1], files[0]];
     const name = outputName(coordinates.name);
-    const runs = sferonda.convertAll(coordinates, colors, name);
-    const scene = sferonda.gltf(coordinates, colors, name);
+    const runs = await program('convertAll', coordinates, colors, name);
+    const scene = await program('gltf', coordinates, colors, name);
     showConsole([...runs, scene]);
     runs.forEach((run, i) => {
         const written = accepted(run);
@@ -101,8 +123,8 @@ function convertModel(sferonda, view, files) {
     }
 }
 
-function runBatch(sferonda, view, files, main) {
-    const run = sferonda.batch(files, main.name);
+async function runBatch(program, view, files, main) {
+    const run = await program('batch', files, main.name);
     showConsole([run]);
     run.files.forEach(addLink);
     view.clear();
@@ -110,16 +132,16 @@ function runBatch(sferonda, view, files, main) {
         (run.ending === 'fatal' ? ` (error ${run.status})` : '') + '.';
 }
 
-async function takeFiles(sferonda, view, chosen) {
+async function takeFiles(program, view, chosen) {
     const files = await Promise.all([...chosen].map(async (file) => ({
         name: file.name, bytes: new Uint8Array(await file.arrayBuffer()) })));
     clearResults();
     const started = performance.now();
     const main = files.find((file) => /\.inp$/i.test(file.name));
     if (main) {
-        runBatch(sferonda, view, files, main);
+        await runBatch(program, view, files, main);
     } else if (files.length === 2) {
-        convertModel(sferonda, view, files);
+        await convertModel(program, view, files);
     } else {
         $('status').textContent = 'Give two files (coordinates and connectors, colors) or a main input file with its model files.';
         return;
@@ -141,16 +163,30 @@ function describe(picked) {
 async function main() {
     const view = new ModelView($('scene'), (picked) => { $('picked').textContent = describe(picked); });
     $('reset-view').addEventListener('click', () => view.resetView());
-    const sferonda = await loadSferonda();
+    const program = startProgram();
+    try {
+        await program('ready');
+    } catch (error) {
+        $('status').textContent = `The program could not start: ${error.message}`;
+        return;
+    }
     $('status').textContent = 'Ready: choose or drop the model files.';
-    const take = (chosen) => {
+    let working = false;
+    const take = async (chosen) => {
+        if (working) {
+            $('status').textContent = 'Still working on the files before: give these again when it is done.';
+            return;
+        }
+        working = true;
         window.sferondaPage = { done: false };
         $('status').textContent = 'Working…';
-        // Let the page show that before the program takes the thread.
-        setTimeout(() => takeFiles(sferonda, view, chosen).catch((error) => {
+        try {
+            await takeFiles(program, view, chosen);
+        } catch (error) {
             $('status').textContent = `The page failed: ${error.message}`;
             window.sferondaPage = { done: true, error: error.message };
-        }), 0);
+        }
+        working = false;
     };
     $('files').addEventListener('change', () => take($('files').files));
     document.addEventListener('dragover', (event) => {
