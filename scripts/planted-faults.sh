@@ -6,7 +6,9 @@
 #
 # With --windows the checks run are those of the Windows program under Wine
 # (label windows, tests/windows/) instead: for the faults of its platform
-# seam, platform/windows.cpp, whose descriptions begin "windows seam".
+# seam, platform/windows.cpp, whose descriptions begin "windows seam". Those
+# faults are planted only with --windows (the Linux program does not
+# contain that code), and only they are.
 #
 # The faults are listed in scripts/planted-faults.txt, in blocks separated by
 # blank lines:
@@ -107,8 +109,12 @@ plant() {  # description, file, from, to
 }
 
 description="" file="" from="" to=""
+# A fault of the Windows seam is built only into the Windows program.
+for_this_program() {
+    if [[ "$1" == "windows seam"* ]]; then [ "$windows" = yes ]; else [ "$windows" = no ]; fi
+}
 flush_block() {
-    if [ -n "$description$file$from$to" ]; then
+    if [ -n "$description$file$from$to" ] && for_this_program "$description"; then
         if [ -z "$only" ] || [[ "$description" == *"$only"* ]]; then
             plant "$description" "$file" "$from" "$to"
         fi
