@@ -32,12 +32,9 @@ public:
 
 private:
     bool read_bead_count() {
-        if (!read_coordinates({model_.bead_count})) return false;
-        if (model_.bead_count <= MAX_BEADS) return true;
-        write_list(CONSOLE, {" *** WARNING subroutine SFERONDA:"});
-        write_list(CONSOLE, {"     Number of beads", model_.bead_count, " exceeds dimension", MAX_BEADS});
-        write_list(CONSOLE, {"     RETURN (Graphics file not generated)"});
-        return false;
+        return read_coordinates({model_.bead_count}) &&
+               within_capacity(model_.bead_count, MAX_BEADS, " *** WARNING subroutine SFERONDA:",
+                               "     Number of beads");
     }
 
     bool read_beads() {
@@ -55,11 +52,17 @@ private:
     }
 
     bool read_connector_count() {
-        if (!read_coordinates({model_.connector_count})) return false;
-        if (model_.connector_count <= MAX_CONNECTORS) return true;
-        write_list(CONSOLE, {" *** WARNING subroutine SFERONDA_1:"});
-        write_list(CONSOLE,
-                   {"     Number of connectors", model_.connector_count, " exceeds dimension", MAX_CONNECTORS});
+        return read_coordinates({model_.connector_count}) &&
+               within_capacity(model_.connector_count, MAX_CONNECTORS, " *** WARNING subroutine SFERONDA_1:",
+                               "     Number of connectors");
+    }
+
+    // A count over the model's capacity is warned of, and the case abandoned without a pause.
+    static bool within_capacity(std::int32_t count, std::int32_t capacity, const char* warning,
+                                const char* number_of) {
+        if (count <= capacity) return true;
+        write_list(CONSOLE, {warning});
+        write_list(CONSOLE, {number_of, count, " exceeds dimension", capacity});
         write_list(CONSOLE, {"     RETURN (Graphics file not generated)"});
         return false;
     }

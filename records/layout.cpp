@@ -116,14 +116,15 @@ private:
 
 namespace {
 
-// Literal texts and blanks in a row become one literal text: the walk writes
-// them all or none (it stops only at a field), and one piece costs less to
-// write than several.
+// The letter of a field's edit descriptor.
 char descriptor_letter(LayoutPiece::Kind kind) {
     using Kind = LayoutPiece::Kind;
     return kind == Kind::ExponentField ? 'E' : kind == Kind::FixedField ? 'F' : kind == Kind::IntegerField ? 'I' : 'A';
 }
 
+// Literal texts and blanks in a row become one literal text: the walk writes
+// them all or none (it stops only at a field), and one piece costs less to
+// write than several.
 std::vector<LayoutPiece> merge_constant_runs(const std::vector<LayoutPiece>& pieces) {
     using Kind = LayoutPiece::Kind;
     std::vector<LayoutPiece> merged;

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <bit>
+#include <cassert>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
@@ -188,11 +189,15 @@ constexpr auto TEN_TO_EIGHT_LESS_BYTES = [] {
 // The line number as the common form writes it (digits, no sign, no
 // leading zero), kept as text and counted up line by line, so that a line's
 // number is matched rather than converted. Numbers of at most 7 digits, so
-// that the number and the blank after it fit in eight bytes.
+// that the number and the blank after it fit in the eight bytes that one
+// load takes.
 class NumberText {
 public:
     // The largest number it may count up to.
     static constexpr std::int32_t LARGEST = 9999999;
+    static constexpr int MOST_DIGITS = 7;
+    static_assert(MOST_DIGITS + 1 <= int(LineSource::READ_AHEAD),
+                  "the number and its blank are loaded as one word, read ahead past the text");
 
     explicit NumberText(std::int32_t number) { spell(number); }
 
@@ -225,13 +230,19 @@ public:
     }
 
 private:
-    static std::uint64_t low_bytes(int count) { return (std::uint64_t{1} << (8 * count)) - 1; }
+    // The `count` lowest bytes of a word set, 1 to 8 of them.
+    static std::uint64_t low_bytes(int count) {
+        assert(count >= 1 && count <= 8);
+        return ~std::uint64_t{0} >> (64 - 8 * count);
+    }
 
     void spell(std::int32_t number) {
+        assert(number >= 1 && number <= LARGEST);
         number_ = number;
         char text[8] = {};
         length_ = 0;
         for (std::int32_t rest = number; rest != 0; rest /= 10) ++length_;
+        assert(length_ <= MOST_DIGITS);
         for (int at = length_ - 1; at >= 0; --at, number /= 10) text[at] = static_cast<char>('0' + number % 10);
         text[length_] = ' ';
         std::memcpy(&digits_and_blank_, text, sizeof digits_and_blank_);

@@ -23,7 +23,8 @@ int create_recorded(const std::string& name) {
 // A name that no other run and no user file is likely to hold: the target's
 // name with the process number; if it exists all the same, the next number.
 int create_temporary_beside(const std::string& target, std::string& created) {
-    for (int attempt = 0; attempt < 100; ++attempt) {
+    constexpr int MOST_ATTEMPTS = 100;
+    for (int attempt = 0; attempt < MOST_ATTEMPTS; ++attempt) {
         created = target + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
         const int fd = create_recorded(created);
         if (fd >= 0 || errno != EEXIST) return fd;

@@ -185,32 +185,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "dangling", "forrtl: severe (30): open failure, unit 14, file {dir}/dangling"}),
     NameFromTitle());
 
-// --- the log ------------------------------------------------------------------
-
-struct LogFault {
-    const char* title;
-    std::function<void(const ScratchDirectory&)> prepare;
-    std::string main_input;
-    const char* error_line;
-    int status;
-};
-
-class LogFaults : public ::testing::TestWithParam<LogFault> {};
-
-TEST_P(LogFaults, EndTheRunWithTheLogsFatalLine) {
-    const LogFault& fault = GetParam();
-    ScratchDirectory scratch;
-    write_two_bead_model(scratch);
-    fault.prepare(scratch);
-    scratch.write("main.inp", fault.main_input);
-
-    ProcessResult run = run_sferonda(scratch.path(), "main.inp\n");
-
-    EXPECT_EQ(run.standard_error, with_folder(fault.error_line, scratch.path()) + "\r\n");
-    EXPECT_EQ(run.exit_status, fault.status);
-    EXPECT_EQ(run.standard_output.find(FINAL_LINE), std::string::npos) << run.standard_output;
-    EXPECT_FALSE(scratch.exists("next.ppv"));
-}
+// --- fatal errors before or between the writers: inputs, the log, units -------
 
 // Two beads joined `connectors` times over.
 std::string two_beads_with_connectors(int connectors) {
@@ -230,30 +205,6 @@ auto log_links_to(const char* target) {
         fs::create_symlink(target, scratch.file("sferonda-log.txt"));
     };
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Faults, LogFaults,
-    ::testing::Values(
-        LogFault{"log is a link into a missing folder", log_links_to("none/log.txt"), "-1\n",
-                 "forrtl: severe (30): open failure, unit 2, file {dir}/sferonda-log.txt", 30},
-        // The log is written out after each case.
-        LogFault{"log cannot be written", log_links_to("/dev/full"),
-                 case_lines(2, "model.dat", "model.col", "model") + case_lines(2, "model.dat", "model.col", "next") +
-                     "-1\n",
-                 "forrtl: severe (38): error during write, unit 2, file {dir}/sferonda-log.txt", 38},
-        // A stop ends the run with status 0 only when every file could be
-        // written out: here the log's label record of the stopped case cannot.
-        LogFault{"log cannot be written at a stop",
-                 [](const ScratchDirectory& scratch) {
-                     log_links_to("/dev/full")(scratch);
-                     scratch.write("many.dat", two_beads_with_connectors(5001));
-                     scratch.write("many.col", two_bead_colors_with_connectors(5001));
-                 },
-                 case_lines(1, "many.dat", "many.col", "m") + "-1\n",
-                 "forrtl: severe (38): error during write, unit 2, file {dir}/sferonda-log.txt", 38}),
-    NameFromTitle());
-
-// --- fatal errors before or between the writers: inputs, the log, units -------
 
 auto with_main_input(std::function<void(const ScratchDirectory&)> prepare, std::string main_input) {
     return [prepare, main_input](const ScratchDirectory& scratch) {
@@ -363,7 +314,25 @@ INSTANTIATE_TEST_SUITE_P(
                       scratch.write("bad.col", "2\n1 red\n");
                       scratch.write("main.inp", "2\nmodel.dat\nbad.col\nm\n-1\n");
                   },
-                  "main.inp\n", "forrtl: severe (64): input conversion error, unit 3, file {dir}/bad.col", 64}),
+                  "main.inp\n", "forrtl: severe (64): input conversion error, unit 3, file {dir}/bad.col", 64},
+        FatalCase{"log is a link into a missing folder", with_main_input(log_links_to("none/log.txt"), "-1\n"),
+                  "main.inp\n", "forrtl: severe (30): open failure, unit 2, file {dir}/sferonda-log.txt", 30},
+        // The log is written out after each case: the second case never starts.
+        FatalCase{"log cannot be written",
+                  with_main_input(log_links_to("/dev/full"), case_lines(2, "model.dat", "model.col", "model") +
+                                                                 case_lines(2, "model.dat", "model.col", "m") + "-1\n"),
+                  "main.inp\n", "forrtl: severe (38): error during write, unit 2, file {dir}/sferonda-log.txt", 38},
+        // A stop ends the run with status 0 only when every file could be
+        // written out: here the log's label record of the stopped case cannot.
+        FatalCase{"log cannot be written at a stop",
+                  with_main_input(
+                      [](const ScratchDirectory& scratch) {
+                          log_links_to("/dev/full")(scratch);
+                          scratch.write("many.dat", two_beads_with_connectors(5001));
+                          scratch.write("many.col", two_bead_colors_with_connectors(5001));
+                      },
+                      case_lines(1, "many.dat", "many.col", "m") + "-1\n"),
+                  "main.inp\n", "forrtl: severe (38): error during write, unit 2, file {dir}/sferonda-log.txt", 38}),
     NameFromTitle());
 
 TEST(FatalErrors, FilesWrittenBeforeKeepTheirContents) {

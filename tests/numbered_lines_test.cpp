@@ -14,6 +14,7 @@
 #include "driver/model_reader.hpp"
 #include "records/line_source.hpp"
 #include "records/list_read.hpp"
+#include "records/numbered_lines.hpp"
 #include "records/units.hpp"
 #include "tests/support/param_names.hpp"
 #include "tests/support/scratch.hpp"
@@ -198,6 +199,41 @@ INSTANTIATE_TEST_SUITE_P(
                   "0\n12\n1 1\n2 1\n3 1\n4 1\n5 1\n6 1\n7 1\n8 1\n9 1\n10 1\n11 1\n12 1\n"},
         SmallCase{"carriage returns", "1\r\n1 1 2 3 4\r\n0\r\n", "1\r\n1 1\r\n0\r\n"}),
     testing::NameFromTitle());
+
+}  // namespace
+}  // namespace sferonda
+
+namespace sferonda {
+namespace {
+
+// Line numbers of seven digits, the most the bulk read counts to, fill the
+// eight bytes of one load with their blank; one more line number and the
+// bulk read leaves every line to the free-form read.
+struct NumberLimit {
+    const char* title;
+    std::int32_t first;
+    std::int32_t last;
+    std::int32_t first_not_read;
+};
+
+class NumberedLinesLimit : public ::testing::TestWithParam<NumberLimit> {};
+
+TEST_P(NumberedLinesLimit, ReadsUpToTheLargestNumber) {
+    const NumberLimit& limit = GetParam();
+    std::string text;
+    for (std::int32_t n = limit.first; n <= limit.last; ++n) text += std::to_string(n) + " 2.5\n";
+    attach_input_text(COORDINATES, text, "limit.dat");
+    std::vector<float> column(std::size_t(limit.last) + 1);
+    EXPECT_EQ(read_numbered_lines(COORDINATES, limit.first, limit.last, column.data()), limit.first_not_read);
+    for (std::int32_t n = limit.first; n < limit.first_not_read; ++n) EXPECT_EQ(column[std::size_t(n)], 2.5f) << n;
+    reset_units();
+}
+
+INSTANTIATE_TEST_SUITE_P(Limits, NumberedLinesLimit,
+                         ::testing::Values(NumberLimit{"six digits growing to seven", 999998, 1000001, 1000002},
+                                           NumberLimit{"largest accepted", 9999997, 9999998, 9999999},
+                                           NumberLimit{"first refused", 9999998, 9999999, 9999998}),
+                         testing::NameFromTitle());
 
 }  // namespace
 }  // namespace sferonda

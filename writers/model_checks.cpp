@@ -22,13 +22,31 @@ double written_value(float value) {
     return shown;
 }
 
+enum class ShowColor { No, Yes };
+
+// Stops the run at the first of colors 1..count that `known` refuses, with
+// `message` of its number, and of the color itself where the message shows it.
+template <std::size_t Capacity>
+void check_colors(const std::array<std::int32_t, Capacity>& colors, std::int32_t count,
+                  bool (*known)(std::int32_t), const Layout& message, ShowColor show) {
+    for (std::int32_t n = 1; n <= count; ++n) {
+        if (known(colors[n])) continue;
+        if (show == ShowColor::Yes) {
+            write_formatted(CONSOLE_OUTPUT_UNIT, message, {n, colors[n]});
+        } else {
+            write_formatted(CONSOLE_OUTPUT_UNIT, message, {n});
+        }
+        stop_run();
+    }
+}
+
 }  // namespace
 
 // Every bead is compared with the first one only, in double precision:
 // with a first radius of 0 the quotient is infinite or not a number, and
 // only an infinite one counts as unequal.
 bool has_unequal_beads(const BeadModel& model, float first_radius) {
-    const double limit = 0.1f;
+    const double limit = UNEQUAL_BEADS_LIMIT;
     for (std::int32_t i = 2; i <= model.bead_count; ++i) {
         double relative = (double(model.bead_radius[i]) - double(first_radius)) / double(first_radius);
         if (std::fabs(relative) > limit) return true;
@@ -57,18 +75,8 @@ void check_pov_colors(const BeadModel& model) {
     static const Layout bad_ball("'ERROR: Invalid ball #',I5.5,' index color.'");
     // "conector" is the message's historical spelling, which users' scripts match: keep it.
     static const Layout bad_connector("'ERROR: Invalid conector #',I5.5,' index color.'");
-    for (std::int32_t i = 1; i <= model.bead_count; ++i) {
-        if (!is_pov_color(model.bead_color[i])) {
-            write_formatted(CONSOLE_OUTPUT_UNIT, bad_ball, {i});
-            stop_run();
-        }
-    }
-    for (std::int32_t j = 1; j <= model.connector_count; ++j) {
-        if (!is_pov_color(model.connector_color[j])) {
-            write_formatted(CONSOLE_OUTPUT_UNIT, bad_connector, {j});
-            stop_run();
-        }
-    }
+    check_colors(model.bead_color, model.bead_count, is_pov_color, bad_ball, ShowColor::No);
+    check_colors(model.connector_color, model.connector_count, is_pov_color, bad_connector, ShowColor::No);
 }
 
 void check_sweep_color(std::int32_t sweep_color) {
@@ -81,22 +89,13 @@ void check_sweep_color(std::int32_t sweep_color) {
 void check_vrml_colors(const BeadModel& model) {
     static const Layout bad_bead("'ERROR: Bead #',I4,' invalid index color:',I2");
     static const Layout bad_connector("'ERROR: Connector #',I4,' invalid index color:',I2");
-    for (std::int32_t i = 1; i <= model.bead_count; ++i) {
-        if (!is_vrml_color(model.bead_color[i])) {
-            write_formatted(CONSOLE_OUTPUT_UNIT, bad_bead, {i, model.bead_color[i]});
-            stop_run();
-        }
-    }
-    for (std::int32_t k = 1; k <= model.connector_count; ++k) {
-        if (!is_vrml_color(model.connector_color[k])) {
-            write_formatted(CONSOLE_OUTPUT_UNIT, bad_connector, {k, model.connector_color[k]});
-            stop_run();
-        }
-    }
+    check_colors(model.bead_color, model.bead_count, is_vrml_color, bad_bead, ShowColor::Yes);
+    check_colors(model.connector_color, model.connector_count, is_vrml_color, bad_connector, ShowColor::Yes);
 }
 
-void report_unframeable_model() {
+void refuse_unframeable_model(int output_unit) {
     write_list(CONSOLE_OUTPUT_UNIT, {"ERROR: Model cannot be framed; graphics file left empty"});
+    close_unit(output_unit);
 }
 
 bool written_ends_coincide(float first_x, float first_y, float first_z,

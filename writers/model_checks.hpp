@@ -18,8 +18,13 @@ inline bool is_pov_color(std::int32_t color) { return color >= 1 && color <= POV
 // The color indices of the VRML world: 1 white to 7 cyan.
 inline bool is_vrml_color(std::int32_t color) { return color >= 1 && color <= VRML_COLOR_COUNT; }
 
-// Whether some bead's radius differs from `first_radius` by more than a
-// tenth of it, as the pseudo-PDB file, which has one size for all, warns.
+// How far, relative to the first bead's radius, another bead's may stray
+// before the pseudo-PDB file, which has one size for all, warns; compared
+// as the single-precision value.
+constexpr float UNEQUAL_BEADS_LIMIT = 0.1f;
+
+// Whether some bead's radius differs from `first_radius` by more than
+// UNEQUAL_BEADS_LIMIT of it.
 bool has_unequal_beads(const BeadModel& model, float first_radius);
 
 // Stops the run at the first connector, in connector order, whose first or
@@ -37,8 +42,9 @@ void check_sweep_color(std::int32_t sweep_color);
 // index lies outside the seven VRML colors.
 void check_vrml_colors(const BeadModel& model);
 
-// The console notice for a model that has no centre or size to frame it by.
-void report_unframeable_model();
+// For a model that has no centre or size to frame it by: the console
+// notice, and the graphics file closed empty.
+void refuse_unframeable_model(int output_unit);
 
 // Whether the two ends of a cylinder, as its six E13.5 fields write them,
 // lie less than 1.0E-10 apart. POV-Ray rejects a whole scene for one such

@@ -54,8 +54,7 @@ bool MODPOVFULL(const BeadModel& model, int output_unit, const Name& output_file
 
     PovFrame frame;
     if (!POVFRAME(model, frame)) {
-        report_unframeable_model();
-        close_unit(output_unit);
+        refuse_unframeable_model(output_unit);
         return false;
     }
 

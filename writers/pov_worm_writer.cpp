@@ -16,11 +16,6 @@ namespace {
 // bead is written four times rather than three.
 constexpr std::int32_t MIN_SPLINE_POINTS = 4;
 
-void refuse_unframeable_model(int output_unit) {
-    report_unframeable_model();
-    close_unit(output_unit);
-}
-
 void write_point(int unit, const BeadModel& model, const PovFrame& frame, std::int32_t i) {
     // 1-3 "  <"  4-16 E13.5 x  17 ","  18-30 E13.5 y  31 ","  32-44 E13.5 z
     // 45-47 ">, "  48-60 E13.5 radius; then an empty line

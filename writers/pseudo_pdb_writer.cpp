@@ -5,6 +5,7 @@
 #include <cassert>
 #include <cstddef>
 #include <span>
+#include <string>
 #include <utility>
 
 #include "records/layout.hpp"
@@ -18,6 +19,15 @@ namespace {
 
 // The most beads one CONECT record lists after its own bead number.
 constexpr std::int32_t MAXCON = 40;
+
+// The radius, in the file's length units, that every bead is scaled to:
+// about an atom's, so that molecular viewers draw and bond the beads as
+// atoms. The float nearest to 1.4.
+constexpr float PDB_BEAD_RADIUS = 1.4f;
+
+// "CONECT", then the bead's own number and the beads bonded to it, an I5
+// field each, in one repeated group.
+std::string conect_notation() { return "'CONECT'," + std::to_string(MAXCON + 1) + "(I5)"; }
 
 // Bonded beads of every bead, grouped by bead in the order the CONECT records
 // list them: bead i owns entries first[i] .. first[i + 1] - 1. Each connector
@@ -78,8 +88,8 @@ std::array<Value, sizeof...(Index)> integer_values(std::index_sequence<Index...>
 
 void write_conect(int unit, std::int32_t bead, std::span<const std::int32_t> bonded) {
     // 1-6 "CONECT"  7-11 I5 bead number  then I5 per bonded bead, as many as
-    // there are (at most 41 fields, 211 columns), no trailing blanks
-    static const Layout conect("'CONECT',41(I5)");
+    // there are (at most MAXCON + 1 = 41 fields, 211 columns), no trailing blanks
+    static const Layout conect(conect_notation());
     static std::array<Value, MAXCON + 1> fields = integer_values(std::make_index_sequence<MAXCON + 1>{});
     fields[0] = Value(bead);
     for (std::size_t k = 0; k < bonded.size(); ++k) fields[k + 1] = Value(bonded[k]);
@@ -107,7 +117,7 @@ bool MODPB2(std::int32_t bead_count, float first_radius, const BeadModel& model,
 
     // A first radius of 0 gives an infinite scale; the fields then show
     // Infinity or NaN, as the file has no other way to tell.
-    const float pdb_scale = 1.4f / first_radius;
+    const float pdb_scale = PDB_BEAD_RADIUS / first_radius;
     write_atoms(output_unit, bead_count, pdb_scale, model);
 
     BondTable& table = bond_table();

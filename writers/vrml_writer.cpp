@@ -60,6 +60,11 @@ struct ConnectorPlacement {
     float length = 0.0f;
 };
 
+// The float nearest to pi, and how near to it a connector's angle with +y
+// counts as pointing straight down.
+constexpr float PI = 3.1415927f;
+constexpr float DOWNWARD_TOLERANCE = 0.001f;
+
 ConnectorPlacement place_connector(const VrmlFrame& frame, std::int32_t first, std::int32_t second) {
     const float dx = frame.framed_x[second] - frame.framed_x[first];
     const float dy = frame.framed_y[second] - frame.framed_y[first];
@@ -78,7 +83,7 @@ ConnectorPlacement place_connector(const VrmlFrame& frame, std::int32_t first, s
     const float uz = dz / length;
     placement.length = length;
     placement.angle = arc_cosine(uy);
-    if (std::fabs(placement.angle - 3.1415927f) < 0.001f) {
+    if (std::fabs(placement.angle - PI) < DOWNWARD_TOLERANCE) {
         // Pointing down: the cross product with +y vanishes, any level axis does.
         placement.axis_x = 1.0f;
     } else {
@@ -172,8 +177,7 @@ bool MODVRML(const BeadModel& model, int output_unit, const Name& output_file_na
 
     VrmlFrame frame;
     if (!VRMLFRAME(model, frame) || !connectors_placeable(model, frame)) {
-        report_unframeable_model();
-        close_unit(output_unit);
+        refuse_unframeable_model(output_unit);
         return false;
     }
 
