@@ -3,9 +3,12 @@
 # batch (10000 beads, 25000 connectors; 5000 for display type 1).
 # Sets: program, tools, outputs (the files the batch writes), inputs,
 # batch_inputs (type-N.inp and batch.inp) and answer files answer-N, answer-batch.
+# SFERONDA_PROGRAM=<path> takes that program instead of building one.
 cxx="${CXX:-c++}"
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DSFERONDA_TESTS=OFF >/dev/null
-cmake --build "$build" -j"$(nproc)" --target sferonda >/dev/null
+if [ -z "${SFERONDA_PROGRAM:-}" ]; then
+    cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DSFERONDA_TESTS=OFF >/dev/null
+    cmake --build "$build" -j"$(nproc)" --target sferonda >/dev/null
+fi
 tools="$build/bench-tools"
 mkdir -p "$tools"
 for tool in make_model timed_run; do

@@ -7,14 +7,16 @@
 #   bash scripts/output-checksums.sh --record  writes them to bench/expected-sha256.txt
 #   bash scripts/output-checksums.sh --check   compares with bench/expected-sha256.txt
 #
-# SFERONDA_PROGRAM=<path> checks another build of the program.
+# SFERONDA_PROGRAM=<path> checks another build of the program (the test
+# command's, as the test output_checksums); SFERONDA_CHECKSUM_DIR=<folder>
+# works there instead of build-checksums/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
 mode="${1:-}"
 case "$mode" in ""|--record|--check) ;; *) echo "usage: $0 [--record|--check]" >&2; exit 2 ;; esac
 expected="$root/bench/expected-sha256.txt"
-build="$root/build-checksums"
+build="${SFERONDA_CHECKSUM_DIR:-$root/build-checksums}"
 work="$build/run"
 # shellcheck source=scripts/bench-batch.sh
 source "$root/scripts/bench-batch.sh"

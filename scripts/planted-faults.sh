@@ -121,6 +121,13 @@ flush_block() {
     fi
     description="" file="" from="" to=""
 }
+will_plant=0
+while IFS= read -r line; do
+    description="${line#\# }"
+    for_this_program "$description" && [[ -z "$only" || "$description" == *"$only"* ]] && will_plant=$((will_plant + 1))
+done < <(grep '^# ' "$list")
+description=""
+echo "planting $will_plant faults, one at a time"
 while IFS= read -r line || [ -n "$line" ]; do
     case "$line" in
         "") flush_block ;;
