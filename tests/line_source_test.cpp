@@ -1,4 +1,5 @@
 #include "records/line_source.hpp"
+#include "records/text_start.hpp"
 
 #include <gtest/gtest.h>
 
@@ -98,6 +99,12 @@ INSTANTIATE_TEST_SUITE_P(
         FileCase{"line longer than the block without final line end",
                  "short\n" + letters(BLOCK + 7, 6),
                  {"short", letters(BLOCK + 7, 6)}},
+        FileCase{"UTF-8 mark passed over", "\xEF\xBB\xBF" "1\n2\n", {"1", "2"}},
+        FileCase{"UTF-8 mark before a line longer than the block",
+                 "\xEF\xBB\xBF" + letters(BLOCK + 7, 8) * "\nnext\n",
+                 {letters(BLOCK + 7, 8), "next"}},
+        FileCase{"part of a mark, and a mark further on, are text",
+                 "\xEF\xBBx\n\xEF\xBB\xBFy", {"\xEF\xBBx", "\xEF\xBB\xBFy"}},
         FileCase{"CR LF split across blocks",
                  letters(BLOCK - 1, 7) * "\r\n" + "next\r\n",
                  {letters(BLOCK - 1, 7) * "\r", "next\r"}},
@@ -113,6 +120,30 @@ INSTANTIATE_TEST_SUITE_P(
                      return lines;
                  }()}),
     testing::NameFromTitle{});
+
+TEST(MemoryLines, PassOverAUtf8MarkAfterEachRewind) {
+    LineSource source(std::string("\xEF\xBB\xBF" "first\nlast"), 4);
+    for (int pass = 0; pass < 2; ++pass) {
+        std::vector<std::string> lines;
+        std::string_view line;
+        while (source.next_line(line)) lines.emplace_back(line);
+        EXPECT_EQ(lines, (std::vector<std::string>{"first", "last"}));
+        source.rewind();
+    }
+}
+
+TEST(TextStart, TellsAMarkOnlyFromAllItsBytes) {
+    const struct {
+        std::string_view start;
+        bool whole;
+        TextStart expected;
+    } cases[] = {
+        {"\xEF\xBB", false, TextStart::Undecided}, {"\xEF\xBB", true, TextStart::Plain},
+        {"\xFE", false, TextStart::Undecided},      {"\xEF\xBB\xBF", true, TextStart::Utf8Mark},
+        {"\xFF\xFE\x31", false, TextStart::Utf16},  {"\xEF\xBB\x31", false, TextStart::Plain},
+    };
+    for (const auto& c : cases) EXPECT_EQ(text_start(c.start, c.whole), c.expected) << ::testing::PrintToString(c.start);
+}
 
 }  // namespace
 }  // namespace sferonda
