@@ -5,16 +5,18 @@
 #include <unistd.h>
 
 #include "records/fatal_error.hpp"
+#include "records/text_start.hpp"
 
 namespace sferonda {
 
 LineSource::LineSource(int fd, int unit)
     : fd_(fd), unit_(unit), from_memory_(false), buffer_(BLOCK_SIZE + READ_AHEAD) {}
 
+// The text is held as a file's blocks are, but served only by refill(),
+// which looks at its start as at a file's.
 LineSource::LineSource(std::string text, int unit)
-    : fd_(-1), unit_(unit), from_memory_(true), at_end_(true),
-      buffer_(text.begin(), text.end()), end_(buffer_.size()) {
-    buffer_.resize(end_ + READ_AHEAD);
+    : fd_(-1), unit_(unit), from_memory_(true), buffer_(text.begin(), text.end()) {
+    buffer_.resize(buffer_.size() + READ_AHEAD);
 }
 
 bool LineSource::next_line_across_blocks(std::string_view& line) {
@@ -97,6 +99,26 @@ std::string_view LineSource::whole_lines() {
 }
 
 void LineSource::refill() {
+    if (from_memory_) {
+        end_ = capacity();
+        at_end_ = true;
+    } else {
+        read_block();
+    }
+    if (at_start_) look_at_start();
+}
+
+void LineSource::look_at_start() {
+    switch (text_start(std::string_view(buffer_.data() + begin_, end_ - begin_), at_end_)) {
+        case TextStart::Undecided: return;  // the callers read on
+        case TextStart::Plain: break;
+        case TextStart::Utf8Mark: begin_ += UTF8_MARK.size(); break;
+        case TextStart::Utf16: refuse_utf16_text(unit_);
+    }
+    at_start_ = false;
+}
+
+void LineSource::read_block() {
     if (begin_ == 0 && end_ == capacity()) {
         // A line longer than the block: keep its head aside and read on.
         long_line_.append(buffer_.data(), end_);
@@ -123,11 +145,10 @@ void LineSource::refill() {
 void LineSource::rewind() {
     long_line_.clear();
     continues_ = false;
-    begin_ = 0;
-    if (from_memory_) return;
-    if (::lseek(fd_, 0, SEEK_SET) < 0) fatal_io_error(IoError::ReadFailure, unit_);
-    end_ = 0;
+    begin_ = end_ = 0;
     at_end_ = false;
+    at_start_ = true;
+    if (!from_memory_ && ::lseek(fd_, 0, SEEK_SET) < 0) fatal_io_error(IoError::ReadFailure, unit_);
 }
 
 }  // namespace sferonda

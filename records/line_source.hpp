@@ -1,6 +1,8 @@
 #pragma once
 // Lines of an input file, read through a block buffer, or of a text held
-// in memory. The free-form reader asks for one line at a time.
+// in memory. The free-form reader asks for one line at a time. A UTF-8 byte
+// order mark at the start is passed over; UTF-16 text is refused
+// (text_start.hpp).
 
 #include <cstring>
 #include <string>
@@ -66,12 +68,15 @@ private:
     bool gather_line(std::string_view& line);
     void skip_rest_of_line();
     void refill();
+    void read_block();
+    void look_at_start();
     bool take_buffered_line(std::string_view& line);
 
     int fd_;
     int unit_;
     bool from_memory_;
     bool at_end_ = false;
+    bool at_start_ = true;  // the first bytes are still to be looked at
     std::vector<char> buffer_;
     std::size_t begin_ = 0;  // first unread byte in buffer_
     std::size_t end_ = 0;    // one past the last valid byte in buffer_

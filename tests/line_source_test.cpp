@@ -1,4 +1,5 @@
 #include "records/line_source.hpp"
+#include "records/text_start.hpp"
 
 #include <gtest/gtest.h>
 
@@ -98,6 +99,12 @@ INSTANTIATE_TEST_SUITE_P(
         FileCase{"line longer than the block without final line end",
                  "short\n" + letters(BLOCK + 7, 6),
                  {"short", letters(BLOCK + 7, 6)}},
+        FileCase{"UTF-8 mark passed over", "\xEF\xBB\xBF" "1\n2\n", {"1", "2"}},
+        FileCase{"UTF-8 mark before a line longer than the block",
+                 "\xEF\xBB\xBF" + letters(BLOCK + 7, 8) * "\nnext\n",
+                 {letters(BLOCK + 7, 8), "next"}},
+        FileCase{"part of a mark, and a mark further on, are text",
+                 "\xEF\xBBx\n\xEF\xBB\xBFy", {"\xEF\xBBx", "\xEF\xBB\xBFy"}},
         FileCase{"CR LF split across blocks",
                  letters(BLOCK - 1, 7) * "\r\n" + "next\r\n",
                  {letters(BLOCK - 1, 7) * "\r", "next\r"}},
@@ -113,6 +120,14 @@ INSTANTIATE_TEST_SUITE_P(
                      return lines;
                  }()}),
     testing::NameFromTitle{});
+
+TEST(TextStart, TellsAMarkOnlyFromAllItsBytes) {
+    EXPECT_EQ(text_start("\xEF\xBB", false), TextStart::Undecided);
+    EXPECT_EQ(text_start("\xEF\xBB", true), TextStart::Plain);
+    EXPECT_EQ(text_start("\xFE", false), TextStart::Undecided);
+    EXPECT_EQ(text_start("\xFE\xFF", false), TextStart::Utf16);
+    EXPECT_EQ(text_start("\xEF\xBB\x31", false), TextStart::Plain);
+}
 
 }  // namespace
 }  // namespace sferonda

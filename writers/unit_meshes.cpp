@@ -2,12 +2,27 @@
 
 #include <cassert>
 #include <cmath>
-#include <numbers>
 #include <optional>
+
+#include "writers/mesh_angles.hpp"
 
 namespace sferonda {
 
 namespace {
+
+// Every angle of a mesh is a fraction of a turn that the table of
+// mesh_angles.cpp holds: the segments and sides of a turn, and twice the
+// rings of the half turn from pole to pole.
+constexpr bool angles_in_table() {
+    for (const MeshDetail& detail : MESH_DETAILS) {
+        if (!has_turn_division(detail.sphere_segments) || !has_turn_division(detail.cylinder_sides) ||
+            !has_turn_division(2 * detail.sphere_rings)) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(angles_in_table(), "a level of detail cuts at angles that mesh_angles.cpp does not hold");
 
 class MeshBuilder {
 public:
@@ -25,9 +40,9 @@ public:
     std::uint16_t add_ring(double radius, double y, bool radial_normals, double normal_y) {
         const std::uint16_t first = next_index();
         for (int segment = 0; segment < segments_; ++segment) {
-            const double angle = 2.0 * std::numbers::pi * segment / segments_;
-            const double c = std::cos(angle);
-            const double s = std::sin(angle);
+            const SineCosine angle = turn_fraction(segment, segments_);
+            const double c = angle.cosine;
+            const double s = angle.sine;
             const double along = radial_normals ? std::sqrt(1.0 - normal_y * normal_y) : 0.0;
             add_vertex(radius * c, y, radius * s, along * c, normal_y, along * s);
         }
@@ -75,8 +90,9 @@ UnitMesh build_sphere(const MeshDetail& detail) {
     const int north = builder.add_vertex(0.0, 1.0, 0.0, 0.0, 1.0, 0.0);
     int upper = north;
     for (int ring = 1; ring < detail.sphere_rings; ++ring) {
-        const double polar = std::numbers::pi * ring / detail.sphere_rings;
-        const int lower = builder.add_ring(std::sin(polar), std::cos(polar), true, std::cos(polar));
+        // The polar angle pi * ring / rings, the same double as 2 pi * ring / (2 rings).
+        const SineCosine polar = turn_fraction(ring, 2 * detail.sphere_rings);
+        const int lower = builder.add_ring(polar.sine, polar.cosine, true, polar.cosine);
         if (ring == 1) {
             builder.add_fan(north, lower, true);
         } else {

@@ -20,6 +20,8 @@ case "$check" in
     status=0
     sh "$here/../golden/check.sh" "$wrapper" "$here/../../examples" "$here/../golden/examples" "$scratch/examples" || status=1
     sh "$here/../golden/check.sh" "$wrapper" "$here/../golden/rare/input" "$here/../golden/rare/expected" "$scratch/rare" || status=1
+    # And its glTF files are the native program's bytes.
+    sh "$here/../golden/same-gltf.sh" "$program" "$wrapper" "$make_model" "$here/../../examples" "$scratch/gltf" || status=1
     exit "$status" ;;
   module) exec node --no-experimental-fetch "$here/check-module.mjs" "$build_web/site" "$program" "$make_model" "$scratch" ;;
   page) exec node "$here/check-page.mjs" "$build_web/site" "$program" "$make_model" "$scratch" ;;

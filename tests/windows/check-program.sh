@@ -3,12 +3,13 @@
 # both golden batches byte for byte (the console's lines ended by CR LF),
 # the status of every fatal error as Windows keeps it, the refusals of a
 # name holding a NUL and of a file spelt another way, the pause's command
-# run by cmd.exe, a file name with a non-ASCII letter, and the gltf
-# command's replacement of a file and refusal of an input.
-#   check-program.sh build-folder source-folder scratch-folder
+# run by cmd.exe, a file name with a non-ASCII letter, the gltf command's
+# replacement of a file and refusal of an input, and its glTF files byte for
+# byte as the native program writes them.
+#   check-program.sh build-folder source-folder scratch-folder native-program make-model
 # Skipped (77) when build.sh made no program.
 set -u
-build="$(cd "$1" && pwd)" source="$(cd "$2" && pwd)" scratch="$3"
+build="$(cd "$1" && pwd)" source="$(cd "$2" && pwd)" scratch="$3" native="$4" make_model="$5"
 exe="$build/sferonda.exe"
 here="$source/tests/windows"
 [ -f "$exe" ] || { echo "SKIPPED: no Windows program in $build (see the windows_build test)"; exit 77; }
@@ -27,6 +28,10 @@ for batch in examples:"$source/examples":"$source/tests/golden/examples" \
     sh "$source/tests/golden/check.sh" "$build/sferonda-under-wine" "$inputs" "$expected" "$scratch/$name" ||
         fail "golden batch $name"
 done
+
+# The glTF files of the examples and of a full-capacity model: the native program's bytes.
+sh "$source/tests/golden/same-gltf.sh" "$native" "$build/sferonda-under-wine" "$make_model" "$source/examples" \
+    "$scratch/gltf" || fail "glTF files not as the native program writes them"
 
 # Input files with CR LF line ends, as Windows editors write them, are read
 # as on Linux: the same goldens.
