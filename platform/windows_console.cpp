@@ -28,7 +28,9 @@ std::size_t sequence_length(unsigned char lead) {
     return 0;
 }
 
-// The bytes up to a sequence at the end that still lacks bytes to come.
+// How many of `bytes` come before a sequence at their end whose last bytes
+// are still to come: all of them when there is none. Such a sequence begins
+// at most three bytes before the end.
 std::size_t whole_sequences_length(std::string_view bytes) {
     std::size_t start = bytes.size();
     while (start > 0 && bytes.size() - start < 3 && is_continuation(bytes[start - 1])) --start;
