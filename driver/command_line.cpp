@@ -9,6 +9,8 @@
 
 #include "driver/display_types.hpp"
 #include "driver/gltf_command.hpp"
+#include "platform/platform.hpp"
+#include "records/line_end.hpp"
 #include "records/run_end.hpp"
 #include "records/units.hpp"
 #include "records/write_all.hpp"
@@ -44,8 +46,22 @@ struct Command {
     int (*run)(const CommandArguments& arguments);
 };
 
+// The texts here end their lines with '\n'; the console ends them its own way.
+std::string with_console_line_ends(std::string_view text) {
+    const std::string_view line_end = line_end_text(console_line_end());
+    std::string converted;
+    for (const char c : text) {
+        if (c == '\n') {
+            converted += line_end;
+        } else {
+            converted += c;
+        }
+    }
+    return converted;
+}
+
 int print_on_console(std::string_view text) {
-    output_unit(CONSOLE_OUTPUT_UNIT).append(text);
+    output_unit(CONSOLE_OUTPUT_UNIT).append(with_console_line_ends(text));
     output_unit(CONSOLE_OUTPUT_UNIT).flush();
     return 0;
 }
@@ -176,7 +192,7 @@ namespace {
 
 int reject_arguments() {
     // The status tells the caller even when standard error cannot be written.
-    write_all(STDERR_FILENO, USAGE_TEXT);
+    write_all(STDERR_FILENO, with_console_line_ends(USAGE_TEXT));
     return USAGE_ERROR_STATUS;
 }
 

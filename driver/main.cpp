@@ -2,6 +2,7 @@
 // input file lists them; or, given arguments, runs one command.
 
 #include <new>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -15,8 +16,9 @@
 namespace {
 
 int run(int argc, char** argv) {
-    if (argc > 1) {
-        const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    const std::vector<std::string> given = sferonda::command_line_arguments(argc, argv);
+    if (!given.empty()) {
+        const std::vector<std::string_view> arguments(given.begin(), given.end());
         return sferonda::run_command_line(arguments);
     }
     try {

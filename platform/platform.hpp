@@ -4,10 +4,12 @@
 // of the program never asks which system it is on. File names are UTF-8 on
 // every system.
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "records/line_end.hpp"
 
@@ -93,5 +95,21 @@ public:
     InterruptsHeld(const InterruptsHeld&) = delete;
     InterruptsHeld& operator=(const InterruptsHeld&) = delete;
 };
+
+// --- The console and the command line in UTF-8, whatever the system's
+// console code page.
+
+// Writes from `bytes` to `fd` as ::write does: how many bytes it took, or -1
+// with errno. A console window gets the text as UTF-8 whatever its code
+// page: a sequence split between two writes is held back and shown whole.
+// Pipes and files get the bytes as they are.
+std::ptrdiff_t write_console_or_file(int fd, std::string_view bytes);
+
+// Reads into `buffer` as ::read does: how many bytes, 0 at the end, -1 with
+// errno. What is typed at a console window arrives as UTF-8.
+std::ptrdiff_t read_console_or_file(int fd, char* buffer, std::size_t size);
+
+// The arguments after the program's name, in UTF-8.
+std::vector<std::string> command_line_arguments(int argc, char** argv);
 
 }  // namespace sferonda

@@ -179,4 +179,13 @@ InterruptsHeld::~InterruptsHeld() {
     errno = saved;
 }
 
+// The console takes and gives UTF-8 bytes as they are.
+std::ptrdiff_t write_console_or_file(int fd, std::string_view bytes) { return ::write(fd, bytes.data(), bytes.size()); }
+
+std::ptrdiff_t read_console_or_file(int fd, char* buffer, std::size_t size) { return ::read(fd, buffer, size); }
+
+std::vector<std::string> command_line_arguments(int argc, char** argv) {
+    return std::vector<std::string>(argv + 1, argv + argc);
+}
+
 }  // namespace sferonda

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <unistd.h>
 
+#include "platform/platform.hpp"
 #include "records/fatal_error.hpp"
 #include "records/text_start.hpp"
 
@@ -129,7 +130,7 @@ void LineSource::read_block() {
         begin_ = 0;
     }
     for (;;) {
-        ssize_t count = ::read(fd_, buffer_.data() + end_, capacity() - end_);
+        const std::ptrdiff_t count = read_console_or_file(fd_, buffer_.data() + end_, capacity() - end_);
         if (count > 0) {
             end_ += static_cast<std::size_t>(count);
             return;

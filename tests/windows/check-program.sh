@@ -156,5 +156,61 @@ fresh gltf-read-only && printf 'kept' > "$dir/h.glb" && chmod a-w "$dir/h.glb"
     fail "gltf: a read-only output: $(cat "$dir/stderr.txt")"
 [ "$(cat "$dir/h.glb")" = kept ] || fail "gltf: the read-only output was replaced"
 
+# --- At a console window in code page 437 (a pseudo-terminal, which Wine
+# makes a console): a name typed with letters outside that code page, and
+# the names of the main input file on the screen, are the UTF-8 ones.
+# `at_console text` types the text once the prompt shows.
+at_console() {
+    rm -f "$dir/ended"
+    local program
+    program="$(winepath -w "$exe" 2>/dev/null)"
+    ( for _ in $(seq 600); do grep -q "main input file" "$dir/console.txt" 2>/dev/null && break; sleep 0.1; done
+      printf '%s\r' "$1"
+      for _ in $(seq 600); do [ -e "$dir/ended" ] && break; sleep 0.1; done ) |
+        (cd "$dir" && LC_ALL=C.UTF-8 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" timeout 120 script -qfc \
+            "wine cmd /v:on /c 'chcp 437 >nul & $program 2> stderr.txt & echo !ERRORLEVEL!> status.txt'; touch ended" \
+            /dev/null > console.txt)
+    status="$(tr -d '\r\n' < "$dir/status.txt" 2>/dev/null)"
+    error_line="$(tr -d '\r' < "$dir/stderr.txt" 2>/dev/null)"
+    windows_folder="$(winepath -w "$dir" 2>/dev/null)"
+    shown="$(sed 's/\x1b\[[?0-9;]*[a-zA-Z]//g' "$dir/console.txt" | tr -d '\r')"
+}
+fresh console-utf8 && cp "$dir/helix.dat" "$dir/hélice.dat" && main_input 1 hélice.dat helix.col hélice
+mv "$dir/main.inp" "$dir/entrée.inp"
+at_console "entrée.inp"
+[ "$status" = 0 ] || fail "console: status $status ($error_line)"
+grep -q "^ \* Name of file with coordinates and connectors: hélice.dat" <<<"$shown" ||
+    fail "console: the name in the echo not shown as hélice.dat: $(grep coordinates <<<"$shown")"
+cmp -s "$dir/hélice.bea" "$source/tests/golden/examples/helix.bea" || fail "console: hélice.bea not as helix.bea"
+# U+1D11E: a surrogate pair in UTF-16.
+fresh console-missing
+at_console "nâme-𝄞.inp"
+expect_fatal "console: a typed name missing" 29 "forrtl: severe (29): file not found, unit 1, file {dir}\\nâme-𝄞.inp"
+
+# --- Help, version and usage end their lines as the console's lines do.
+ends_with_crlf() { [ -s "$1" ] && tr -d '\r' < "$1" | sed 's/$/\r/' | cmp -s - "$1"; }
+fresh line-ends
+(cd "$dir" && sh "$source/scripts/wine-run.sh" "$exe" --help > help.txt
+ sh "$source/scripts/wine-run.sh" "$exe" --version > version.txt
+ sh "$source/scripts/wine-run.sh" "$exe" --no-such-option 2> usage.txt)
+for text in help version usage; do ends_with_crlf "$dir/$text.txt" || fail "$text: lines not ended by CR LF"; done
+
+# --- The version resource, with the version that --version prints, and the
+# manifest's settings, in the program; the pages the README links, in the zip.
+version="$(sed -n 's/^project(Sferonda VERSION \([0-9.]*\).*/\1/p' "$source/CMakeLists.txt")"
+[ "$(tr -d '\r' < "$dir/version.txt")" = "sferonda $version" ] || fail "--version: $(cat "$dir/version.txt")"
+for field in FileVersion ProductVersion; do
+    [ "$(strings -el "$exe" | grep -A1 -x "$field" | tail -n 1)" = "$version" ] ||
+        fail "version resource: no $field $version"
+done
+for setting in '>UTF-8</activeCodePage>' '>true</longPathAware>'; do
+    strings "$exe" | grep -qF "$setting" || fail "manifest: no $setting"
+done
+zip="$build/sferonda-$version-windows-x86_64.zip"
+listed="$(python3 -c 'import sys, zipfile; print("\n".join(zipfile.ZipFile(sys.argv[1]).namelist()))' "$zip")"
+for page in $(grep -o '](docs/[^)]*)' "$source/README.md" | sed 's/^](//; s/)$//' | sort -u); do
+    grep -qxF "sferonda-$version-windows-x86_64/$page" <<<"$listed" || fail "zip: no $page"
+done
+
 [ "$failed" -eq 0 ] && echo "the Windows program passed every check under Wine"
 exit "$failed"
