@@ -4,8 +4,11 @@
 
 #include "driver/bead_model.hpp"
 #include "driver/model_reader.hpp"
+#include "platform/platform.hpp"
+#include "records/fatal_error.hpp"
 #include "records/list_read.hpp"
 #include "records/record_write.hpp"
+#include "records/run_end.hpp"
 #include "records/units.hpp"
 
 namespace sferonda {
@@ -48,13 +51,36 @@ void run_case(std::int32_t display_type, CaseNames& names) {
     output_unit(LOG_UNIT).flush();
 }
 
-}  // namespace
+// The path shown as the user's typed answer would show it; the file is
+// opened by the path as given, so that a missing one gets the fatal line of
+// a missing main input file, before anything else happens.
+void open_given_main_input(std::string_view path) {
+    OutputBuffer& console = output_unit(CONSOLE_OUTPUT_UNIT);
+    console.append(path);
+    console.end_line();
+    open_old(MAIN_INPUT_UNIT, path);
+    const std::size_t separator = path.find_last_of(path_separators());
+    if (separator == std::string_view::npos) return;
+    if (!enter_folder(std::string(path.substr(0, separator + 1)))) {
+        fatal_io_error(IoError::OpenFailure, MAIN_INPUT_UNIT);
+    }
+}
 
-void run_cases() {
-    write_list(CONSOLE_OUTPUT_UNIT, {"Give name of main input file"});
+void open_typed_main_input() {
     Name main_input_file_name = make_name("");
     read_list_or_fail(CONSOLE_INPUT_UNIT, {main_input_file_name});
     open_old(MAIN_INPUT_UNIT, trimmed(main_input_file_name));
+}
+
+}  // namespace
+
+void run_cases(std::optional<std::string_view> main_input_path) {
+    write_list(CONSOLE_OUTPUT_UNIT, {"Give name of main input file"});
+    if (main_input_path) {
+        open_given_main_input(*main_input_path);
+    } else {
+        open_typed_main_input();
+    }
     open_unknown_for_this_run(LOG_UNIT, LOG_FILE_NAME);
 
     // The case values are single variables: a null value in the main input
@@ -70,6 +96,16 @@ void run_cases() {
     write_list(CONSOLE_OUTPUT_UNIT, {"* No more cases. End of execution"});
     close_unit(LOG_UNIT);
     close_unit(MAIN_INPUT_UNIT);
+}
+
+int run_batch(std::optional<std::string_view> main_input_path) {
+    try {
+        run_cases(main_input_path);
+        close_all_units();
+    } catch (const RunEnded& ended) {
+        return finish_run(ended);
+    }
+    return 0;
 }
 
 }  // namespace sferonda

@@ -7,6 +7,7 @@
 #include <cassert>
 #include <string>
 
+#include "driver/case_driver.hpp"
 #include "driver/display_types.hpp"
 #include "driver/gltf_command.hpp"
 #include "platform/platform.hpp"
@@ -139,14 +140,16 @@ void append_option(std::string& text, const CommandOption& option) {
 }
 
 std::string usage_text() {
-    std::string text = "Usage: sferonda\n";
+    std::string text = "Usage: sferonda\n"
+                       "       sferonda MAIN-INPUT-FILE\n";
     for (const Command& command : COMMANDS) text += "       sferonda " + synopsis(command) + "\n";
     text += "\n"
             "Without arguments, sferonda asks for the name of a main input file and runs\n"
             "the batch of cases it lists (display types 1 to " +
             std::to_string(std::size(DISPLAY_TYPES) - 1) +
             "), logging the files it\n"
-            "writes in sferonda-log.txt.\n"
+            "writes in sferonda-log.txt. Given the main input file's path (or the file\n"
+            "dropped on the program), it runs that batch in the file's folder.\n"
             "\n";
     for (const Command& command : COMMANDS) {
         append_entry(text, "  " + synopsis(command), command.help);
@@ -156,6 +159,13 @@ std::string usage_text() {
 }
 
 bool is_option(std::string_view argument) { return argument.size() > 1 && argument[0] == '-'; }
+
+// A file dropped on the program: neither a command nor anything like an option.
+bool names_main_input_file(std::string_view argument) {
+    const auto is_command = [&](const Command& command) { return command.name == argument; };
+    return !argument.empty() && argument[0] != '-' &&
+           std::none_of(std::begin(COMMANDS), std::end(COMMANDS), is_command);
+}
 
 // Options first, each known to the command and given a word it takes, then
 // exactly the command's operands.
@@ -199,6 +209,7 @@ int reject_arguments() {
 }  // namespace
 
 int run_command_line(std::span<const std::string_view> arguments) {
+    if (arguments.size() == 1 && names_main_input_file(arguments[0])) return run_batch(arguments[0]);
     for (const Command& command : COMMANDS) {
         if (arguments[0] != command.name) continue;
         CommandArguments parsed;

@@ -91,8 +91,11 @@ int write_scene(const Output& output, const GltfOptions& options) {
 int run_gltf_command(std::string_view coordinates_path, std::string_view colors_path,
                      std::string_view output_path, GltfOptions options) {
     const Output output{std::string(output_path), names_standard_output(std::string(output_path))};
-    // No file has an empty name; refused before any file is read.
-    if (output.name.empty()) fatal_io_error(IoError::OpenFailure, OUTPUT_UNIT, full_path_name(output.name));
+    // No file has an empty name, and a device's name would swallow the
+    // scene; refused before any file is read.
+    if (output.name.empty() || (!output.standard && !names_ordinary_file(output.name))) {
+        fatal_io_error(IoError::OpenFailure, OUTPUT_UNIT, full_path_name(output.name));
+    }
     // The console's lines must not mix with the scene's bytes.
     if (output.standard) output_unit(CONSOLE_OUTPUT_UNIT).write_to(STDERR_FILENO);
     open_old(COORDINATES_UNIT, coordinates_path);

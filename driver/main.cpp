@@ -8,10 +8,9 @@
 
 #include "driver/case_driver.hpp"
 #include "driver/command_line.hpp"
+#include "driver/console_window.hpp"
 #include "platform/platform.hpp"
 #include "records/fatal_error.hpp"
-#include "records/run_end.hpp"
-#include "records/units.hpp"
 
 namespace {
 
@@ -21,13 +20,7 @@ int run(int argc, char** argv) {
         const std::vector<std::string_view> arguments(given.begin(), given.end());
         return sferonda::run_command_line(arguments);
     }
-    try {
-        sferonda::run_cases();
-        sferonda::close_all_units();
-    } catch (const sferonda::RunEnded& ended) {
-        return sferonda::finish_run(ended);
-    }
-    return 0;
+    return sferonda::run_batch(std::nullopt);
 }
 
 }  // namespace
@@ -37,7 +30,9 @@ int main(int argc, char** argv) {
     // Memory that cannot be had ends the run with its fatal line, wherever it was asked for.
     std::set_new_handler(sferonda::fatal_memory_error);
     try {
-        return run(argc, argv);
+        const int status = run(argc, argv);
+        sferonda::keep_own_window_until_enter();
+        return status;
     } catch (const std::bad_alloc&) {  // an array too long to ask for at all
         sferonda::fatal_memory_error();
     }

@@ -112,4 +112,26 @@ std::ptrdiff_t read_console_or_file(int fd, char* buffer, std::size_t size);
 // The arguments after the program's name, in UTF-8.
 std::vector<std::string> command_line_arguments(int argc, char** argv);
 
+// --- Names and folders as the user gives them.
+
+// The characters after which a path's last component begins: / on POSIX;
+// \, / and the colon of a drive (C:name) on Windows.
+std::string_view path_separators();
+
+// False for a name that the system would not take as an ordinary file to
+// write: on Windows a device (NUL, CON, COM1 and the like, with any
+// extension, also as a path's last component), a name whose last dot or
+// blank the system would drop, a stream of a file (name:stream) or a
+// character no file name may hold. Always true on POSIX, where these are
+// ordinary names.
+bool names_ordinary_file(std::string_view name);
+
+// Makes `folder` the working folder of the process; false on failure.
+bool enter_folder(const std::string& folder);
+
+// True when the console window is the program's own, made for it because it
+// was started by a double click or by a file dropped on it, so that the
+// window closes with the run. Never on POSIX.
+bool owns_console_window();
+
 }  // namespace sferonda

@@ -188,4 +188,14 @@ std::vector<std::string> command_line_arguments(int argc, char** argv) {
     return std::vector<std::string>(argv + 1, argv + argc);
 }
 
+// --- Names and folders as the user gives them.
+
+std::string_view path_separators() { return "/"; }
+
+bool names_ordinary_file(std::string_view) { return true; }
+
+bool enter_folder(const std::string& folder) { return ::chdir(folder.c_str()) == 0; }
+
+bool owns_console_window() { return false; }
+
 }  // namespace sferonda

@@ -2,6 +2,7 @@
 // for the system: every call that takes a name converts it here.
 #include "platform/platform.hpp"
 
+#include <algorithm>
 #include <cassert>
 #include <cerrno>
 #include <cstdlib>
@@ -193,5 +194,71 @@ void clear_removal_on_interrupt() { pending_removal[0] = L'\0'; }
 InterruptsHeld::InterruptsHeld() { ::AcquireSRWLockExclusive(&removal_lock); }
 
 InterruptsHeld::~InterruptsHeld() { ::ReleaseSRWLockExclusive(&removal_lock); }
+
+// --- Names and folders as the user gives them.
+
+std::string_view path_separators() { return "\\/:"; }
+
+namespace {
+
+bool is_separator(char c) { return c == '\\' || c == '/'; }
+
+bool same_letters(std::string_view name, std::string_view upper_case) {
+    return name.size() == upper_case.size() &&
+           std::equal(name.begin(), name.end(), upper_case.begin(),
+                      [](char given, char upper) { return given == upper || given == upper - 'A' + 'a'; });
+}
+
+// CON, PRN, AUX, NUL, CONIN$, CONOUT$, and COM or LPT with a digit or a
+// superscript one, two or three (UTF-8).
+bool is_device_name(std::string_view base) {
+    for (const std::string_view device : {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"}) {
+        if (same_letters(base, device)) return true;
+    }
+    if (base.size() < 4 || !(same_letters(base.substr(0, 3), "COM") || same_letters(base.substr(0, 3), "LPT"))) {
+        return false;
+    }
+    const std::string_view number = base.substr(3);
+    if (number.size() == 1) return number[0] >= '0' && number[0] <= '9';
+    return number == "\xC2\xB9" || number == "\xC2\xB2" || number == "\xC2\xB3";
+}
+
+bool has_drive(std::string_view name) {
+    if (name.size() < 2 || name[1] != ':') return false;
+    const char letter = name[0];
+    return (letter >= 'A' && letter <= 'Z') || (letter >= 'a' && letter <= 'z');
+}
+
+// \\.\ leads to the system's devices and pipes.
+bool is_device_namespace(std::string_view name) {
+    return name.size() >= 4 && is_separator(name[0]) && is_separator(name[1]) && name[2] == '.' &&
+           is_separator(name[3]);
+}
+
+}  // namespace
+
+// The system drops a name's last dots and blanks and takes a device name as
+// the device whatever follows its first dot, blanks before that dot too: NUL,
+// "nul .txt" and sub\Nul.ppv all write nowhere.
+bool names_ordinary_file(std::string_view name) {
+    if (name.find_first_of("?*<>|\"") != std::string_view::npos) return false;
+    if (!name.empty() && (name.back() == '.' || name.back() == ' ')) return false;
+    if (is_device_namespace(name)) return false;
+    const std::string_view path = has_drive(name) ? name.substr(2) : name;
+    if (path.find(':') != std::string_view::npos) return false;
+    const std::string_view last = path.substr(path.find_last_of("\\/") + 1);
+    std::string_view base = last.substr(0, last.find('.'));
+    while (!base.empty() && base.back() == ' ') base.remove_suffix(1);
+    return !is_device_name(base);
+}
+
+bool enter_folder(const std::string& folder) { return ::SetCurrentDirectoryW(wide(folder).c_str()) != 0; }
+
+// A console started for the program alone lists one process: a command
+// interpreter that started it would be the second.
+bool owns_console_window() {
+    DWORD processes[2];
+    return ::GetConsoleProcessList(processes, 2) == 1;
+}
 
 }  // namespace sferonda

@@ -153,7 +153,12 @@ void open_for_writing(int unit, std::string_view file_name, bool for_this_run) {
 
 }  // namespace
 
-void open_unknown(int unit, std::string_view file_name) { open_for_writing(unit, file_name, false); }
+// A name that the system takes for a device, or changes, would swallow the
+// records and the run would report a file that does not exist.
+void open_unknown(int unit, std::string_view file_name) {
+    if (!names_ordinary_file(file_name)) fatal_io_error(IoError::OpenFailure, unit, full_path_name(file_name));
+    open_for_writing(unit, file_name, false);
+}
 
 void open_unknown_for_this_run(int unit, std::string_view file_name) { open_for_writing(unit, file_name, true); }
 

@@ -19,8 +19,9 @@ void open_old(int unit, std::string_view file_name);
 
 // Opens a file for writing (status unknown): created when absent, emptied
 // when present. Fatal error 30 when it cannot be created, when its name
-// holds a NUL byte, or when it is the same file as one open on another
-// unit (which then keeps its contents).
+// holds a NUL byte, when it is the same file as one open on another unit
+// (which then keeps its contents), or when the system would not take the
+// name for an ordinary file (a device such as NUL on Windows).
 void open_unknown(int unit, std::string_view file_name);
 
 // The same for a file that one run at a time may write, such as the log:

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <filesystem>
+
 #include "tests/support/case_files.hpp"
 #include "tests/support/process_run.hpp"
 #include "tests/support/scratch.hpp"
@@ -88,6 +91,30 @@ TEST(CaseDriver, LongNamesKeepTheirFirstThirtyCharacters) {
     ProcessResult run = run_sferonda(scratch.path(), "main.inp\n");
     EXPECT_NE(run.standard_output.find("(without extension): abcdefghijklmnopqrstuvwxyz0123\n"), std::string::npos);
     EXPECT_TRUE(scratch.exists("abcdefghijklmnopqrstuvwxyz0123"));
+}
+
+// A main input file dropped on the program, given by a path longer than a
+// name's 30 characters and holding a blank: the examples' batch, run from
+// another folder, writes beside it what a run started there writes, and the
+// console shows the path as a typed answer.
+TEST(CaseDriver, AMainInputFileGivenAsTheArgumentRunsInItsOwnFolder) {
+    ScratchDirectory scratch;
+    const std::string folder = "a folder whose name is long and has blanks";
+    std::filesystem::copy(SFERONDA_SOURCE_DIR "/examples", scratch.file(folder));
+    const std::string argument = folder + "/main.inp";
+    ProcessResult run = run_sferonda_with(scratch.path(), {argument});
+    EXPECT_EQ(run.standard_error, "");
+    EXPECT_EQ(run.exit_status, 0);
+    const std::string golden = SFERONDA_SOURCE_DIR "/tests/golden/examples/";
+    const std::string console = read_whole_file(golden + "console.txt");
+    ASSERT_EQ(console.substr(0, console.find('\n') + 1), PROMPT_LINE);
+    EXPECT_EQ(run.standard_output, PROMPT_LINE + argument + "\n" + console.substr(std::strlen(PROMPT_LINE)));
+    for (const auto& entry : std::filesystem::directory_iterator(golden)) {
+        const std::string name = entry.path().filename().string();
+        if (name == "console.txt") continue;
+        EXPECT_EQ(read_whole_file(scratch.file(folder + "/" + name)), read_whole_file(entry.path().string())) << name;
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(scratch.path()), {}), 1) << "written outside its folder";
 }
 
 }  // namespace

@@ -91,7 +91,7 @@ TEST_P(CommandLineRejects, WithTheUsageOnStandardErrorAndStatus2) {
 
 INSTANTIATE_TEST_SUITE_P(
     Arguments, CommandLineRejects,
-    ::testing::Values(RejectedArguments{"unknown word", {"pov"}},
+    ::testing::Values(RejectedArguments{"main input file and more", {"model.dat", "model.col"}},
                       RejectedArguments{"empty argument", {""}},
                       RejectedArguments{"short option", {"-h"}},
                       RejectedArguments{"help with more", {"--help", "gltf"}},
@@ -106,6 +106,20 @@ INSTANTIATE_TEST_SUITE_P(
                       RejectedArguments{"option after the names", {"gltf", "m.dat", "m.col", "a.glb", "--instanced"}},
                       RejectedArguments{"option of another command", {"--help", "--instanced"}}),
     NameFromTitle());
+
+// One word that is no command is a main input file dropped on the program:
+// a missing one, or one in a missing folder, is the batch's missing main
+// input file, after the prompt and the path as if typed.
+TEST(CommandLine, MissingMainInputFileGivenAsTheArgumentIsError29) {
+    ScratchDirectory scratch;
+    for (const char* argument : {"pov", "no-folder/main.inp"}) {
+        ProcessResult run = run_sferonda_with(scratch.path(), {argument});
+        EXPECT_EQ(run.standard_output, PROMPT_LINE + std::string(argument) + "\n");
+        EXPECT_EQ(run.standard_error, fatal_line(29, "file not found", 1, scratch.file(argument)));
+        EXPECT_EQ(run.exit_status, 29);
+    }
+    EXPECT_TRUE(files_in(scratch).empty());
+}
 
 TEST(GltfCommand, WritesTheFileUnderItsNameAsGivenAndNothingElse) {
     ScratchDirectory scratch;
@@ -283,6 +297,17 @@ TEST(GltfCommand, OutputThatCannotBeCreatedIsError30) {
     }
     EXPECT_EQ(files_in(scratch), (std::set<std::string>{"model.dat", "model.col", "folder"}));
     EXPECT_TRUE(std::filesystem::is_empty(scratch.file("folder")));
+}
+
+// Names that Windows takes for devices, streams or changes are file names here.
+TEST(GltfCommand, NamesWindowsRefusesAreOrdinaryFilesHere) {
+    ScratchDirectory scratch;
+    write_two_bead_model(scratch);
+    for (const char* output : {"nul", "con.glb", "name.", "a:b", "sub\\out.glb"}) {
+        ProcessResult run = run_sferonda_with(scratch.path(), {"gltf", "model.dat", "model.col", output});
+        EXPECT_EQ(run.exit_status, 0) << output;
+        EXPECT_EQ(scratch.read(output).substr(0, 4), "glTF") << output;
+    }
 }
 
 // A device node of the scratch folder where the run may make one (as root),

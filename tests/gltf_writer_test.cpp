@@ -331,6 +331,7 @@ TEST(GltfSceneName, IsTheOutputsStemOrTheCoordinatesForStandardOutput) {
         {"scenes/helix.glb", "a.dat", "helix"}, {"helix", "a.dat", "helix"},
         {"dir.d/two.dots.glb", "a.dat", "two.dots"}, {".hidden", "a.dat", ".hidden"},
         {"/dev/stdout", "a.dat", "stdout"}, {"-", "models/chain.dat", "chain"}, {"-", "-", "model"},
+        {"sub\\out.glb", "a.dat", "sub\\out"},  // \ is an ordinary character on POSIX
     };
     for (const auto& [output, coordinates, name] : names) {
         EXPECT_EQ(scene_name_for(output, coordinates), name) << output;

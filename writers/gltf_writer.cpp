@@ -4,6 +4,7 @@
 #include <cassert>
 #include <array>
 
+#include "platform/platform.hpp"
 #include "writers/glb_container.hpp"
 #include "writers/gltf_buffer.hpp"
 #include "writers/gltf_nodes.hpp"
@@ -22,7 +23,7 @@ constexpr std::string_view MATERIAL_ROUGHNESS = "0.5";
 
 // The file name without its folders and without its extension, if any.
 std::string_view stem_of(std::string_view path) {
-    path.remove_prefix(std::min(path.size(), path.rfind('/') + 1));
+    path.remove_prefix(std::min(path.size(), path.find_last_of(path_separators()) + 1));
     const std::size_t dot = path.rfind('.');
     if (dot != std::string_view::npos && dot > 0) path.remove_suffix(path.size() - dot);
     return path;

@@ -5,7 +5,11 @@
 # name holding a NUL and of a file spelt another way, the pause's command
 # run by cmd.exe, a file name with a non-ASCII letter, the gltf command's
 # replacement of a file and refusal of an input, and its glTF files byte for
-# byte as the native program writes them.
+# byte as the native program writes them, names typed and shown at a console
+# of code page 437, names that are no ordinary file (devices and the like)
+# refused as outputs, a scene named after the stem of sub\out.glb, a main
+# input file dropped on the program, and the wait for Enter in a console of
+# the program's own.
 #   check-program.sh build-folder source-folder scratch-folder native-program make-model
 # Skipped (77) when build.sh made no program.
 set -u
@@ -56,6 +60,7 @@ answer() {
     windows_folder="$(winepath -w "$dir" 2>/dev/null)"
 }
 main_input() { printf '%s\n' "$@" -1 > "$dir/main.inp"; }  # the lines of the cases
+gltf() { sh "$source/scripts/wine-run.sh" "$exe" gltf "$@" > "$dir/stdout.txt" 2> "$dir/stderr.txt"; }
 
 # Expects the fatal line (with {dir} for the folder) and the status 0xC0000000 + N.
 expect_fatal() {  # title, error number, line
@@ -102,6 +107,33 @@ answer "main.inp\n"
 expect_fatal "graphics file that is the log" 30 "forrtl: severe (30): open failure, unit 14, file {dir}\\SFERONDA-LOG.TXT"
 grep -q first.pi "$dir/sferonda-log.txt" || fail "the refused log lost its records"
 
+# --- Names that are no ordinary file to Windows, as the graphics file of a
+# case and as the gltf output: devices (with any extension, also in a
+# folder), a last dot the system would drop (29 characters and the dot of
+# ".ppv"), a character no name may hold, a drive or a stream. Each is refused
+# as an output that cannot be opened, and nothing is reported as written.
+refused_output="forrtl: severe (30): open failure, unit 14, file "
+expect_output_refused() {  # title, files the folder holds
+    [ "${error_line#"$refused_output"}" != "$error_line" ] || fail "$1: fatal line '$error_line'"
+    [ "$(ls "$dir" | tr '\n' ' ')" = "$2" ] || fail "$1: the folder holds $(ls "$dir" | tr '\n' ' ')"
+}
+count=0
+for name in nul aux com1 con lpt9 'conout$' 'sub\NUL' abcdefghijklmnopqrstuvwxyz012 'a?b' a:b ab:c; do
+    fresh "refused-batch-$((count += 1))" && mkdir "$dir/sub" && main_input 2 helix.dat helix.col "'$name'"
+    answer "main.inp\n"
+    [ "$status" = $((30 - 1073741824)) ] || fail "output name $name: status $status"
+    expect_output_refused "output name $name" "helix.col helix.dat main.inp sferonda-log.txt stderr.txt stdout.txt sub "
+    ! grep -q "has been generated" "$dir/sferonda-log.txt" || fail "output name $name: logged as generated"
+done
+for name in nul aux.glb com1 con lpt9 'conout$' 'sub\nul.glb' name. 'a?b.glb' a:b ab:c; do
+    fresh "refused-gltf-$((count += 1))" && mkdir "$dir/sub"
+    (cd "$dir" && gltf helix.dat helix.col "$name")
+    status=$? error_line="$(tr -d '\r' < "$dir/stderr.txt")"
+    [ "$status" = 30 ] || fail "gltf output $name: status $status"
+    [ ! -s "$dir/stdout.txt" ] || fail "gltf output $name: reported as written"
+    expect_output_refused "gltf output $name" "helix.col helix.dat stderr.txt stdout.txt sub "
+done
+
 # --- The pause (a model whose colors do not match) runs each command through
 # cmd.exe and waits for it: the second command reads what the first wrote.
 fresh pause && printf '1\n1 0 0 0 1\n0\n' > "$dir/one.dat" && printf '2\n1 2\n2 2\n0\n' > "$dir/two.col"
@@ -139,7 +171,6 @@ expect_fatal "UTF-8 name missing" 29 "forrtl: severe (29): file not found, unit 
 
 # --- `sferonda gltf`: an existing output replaced (a plain rename fails on
 # Windows), an input given as the output under another spelling refused.
-gltf() { sh "$source/scripts/wine-run.sh" "$exe" gltf "$@" > "$dir/stdout.txt" 2> "$dir/stderr.txt"; }
 fresh gltf && printf 'earlier' > "$dir/h.glb"
 (cd "$dir" && gltf helix.dat helix.col h.glb && gltf helix.dat helix.col h.glb) || fail "gltf: replacing h.glb failed"
 [ "$(head -c 4 "$dir/h.glb")" = glTF ] || fail "gltf: h.glb not replaced by a glTF file"
@@ -211,6 +242,43 @@ listed="$(python3 -c 'import sys, zipfile; print("\n".join(zipfile.ZipFile(sys.a
 for page in $(grep -o '](docs/[^)]*)' "$source/README.md" | sed 's/^](//; s/)$//' | sort -u); do
     grep -qxF "sferonda-$version-windows-x86_64/$page" <<<"$listed" || fail "zip: no $page"
 done
+
+# The scene and its root node are named after the output's stem, after a \ as after a /.
+fresh stem && mkdir "$dir/sub" && mv "$dir"/helix.* "$dir/sub/"
+(cd "$dir" && gltf 'sub\helix.dat' 'sub\helix.col' 'sub\out.glb') || fail "gltf into sub\\out.glb: status $?"
+[ "$(grep -ao '"name":"out"' "$dir/sub/out.glb" | wc -l)" = 2 ] || fail "gltf: the scene of sub\\out.glb not named out"
+
+# --- A main input file dropped on the program: its full path, blank
+# included, the one argument. The batch runs in the file's folder, as one
+# started there; the console shows the path as the prompt's answer.
+fresh dropped && mkdir "$dir/the examples" "$dir/elsewhere" && cp "$source"/examples/* "$dir/the examples/"
+dropped="$(winepath -w "$dir/the examples/main.inp" 2>/dev/null)"
+(cd "$dir/elsewhere" && sh "$source/scripts/wine-run.sh" "$exe" "$dropped" > ../console.txt 2> ../stderr.txt) ||
+    fail "dropped main input file: status $?"
+golden_console="$source/tests/golden/examples/console.txt"
+{ head -n 1 "$golden_console" && printf '%s\n' "$dropped" && tail -n +2 "$golden_console"; } | sed 's/$/\r/' |
+    cmp -s - "$dir/console.txt" || fail "dropped main input file: the console differs"
+for golden in "$source"/tests/golden/examples/*; do
+    [ "${golden##*/}" = console.txt ] || cmp -s "$golden" "$dir/the examples/${golden##*/}" ||
+        fail "dropped main input file: ${golden##*/} differs"
+done
+[ -z "$(ls "$dir/elsewhere")" ] || fail "dropped main input file: files written outside its folder"
+
+# --- A console of the program's own (a terminal for Wine, a double click's
+# window on Windows): the run ends with "Press Enter to close" and waits for
+# Enter, which the terminal sends as a carriage return.
+fresh own-console && main_input
+mkfifo "$dir/keys"
+(cd "$dir" && timeout 120 script -qec "sh '$source/scripts/wine-run.sh' '$exe' main.inp" /dev/null < keys > console.txt 2>&1) &
+own=$!
+exec 4> "$dir/keys"
+for _ in $(seq 600); do grep -q "Press Enter to close" "$dir/console.txt" 2>/dev/null && break; sleep 0.1; done
+sleep 1
+kill -0 "$own" 2>/dev/null || fail "own console: the run did not wait for Enter"
+printf '\r' >&4
+exec 4>&-
+wait "$own" || fail "own console: status $?"
+grep -q "End of execution" "$dir/console.txt" || fail "own console: the run did not end normally"
 
 [ "$failed" -eq 0 ] && echo "the Windows program passed every check under Wine"
 exit "$failed"
