@@ -37,13 +37,15 @@ done
 sh "$source/tests/golden/same-gltf.sh" "$native" "$build/sferonda-under-wine" "$make_model" "$source/examples" \
     "$scratch/gltf" || fail "glTF files not as the native program writes them"
 
-# Input files with CR LF line ends, as Windows editors write them, are read
-# as on Linux: the same goldens.
+# Input files with CR LF line ends and a UTF-8 byte order mark, as Notepad
+# writes them, are read as on Linux: the same goldens.
 crlf_inputs="$scratch/crlf-input"
 cp -R "$source/examples" "$crlf_inputs"
-for text in "$crlf_inputs"/*.dat "$crlf_inputs"/*.col "$crlf_inputs"/main.inp; do sed -i 's/$/\r/' "$text"; done
+for text in "$crlf_inputs"/*.dat "$crlf_inputs"/*.col "$crlf_inputs"/main.inp; do
+    sed -i -e 's/$/\r/' -e '1s/^/\xEF\xBB\xBF/' "$text"
+done
 sh "$source/tests/golden/check.sh" "$build/sferonda-under-wine" "$crlf_inputs" "$scratch/golden-examples" \
-    "$scratch/examples-crlf" || fail "golden batch examples from CR LF input"
+    "$scratch/examples-crlf" || fail "golden batch examples from CR LF input with a byte order mark"
 
 # --- Runs in fresh folders holding the helix example: `fresh name` makes
 # the folder $dir, the caller puts its files there, `answer text [redirection]`
@@ -89,6 +91,9 @@ expect_fatal "zero repeat count" 59 "forrtl: severe (59): list-directed I/O synt
 fresh word && main_input two
 answer "main.inp\n"
 expect_fatal "display type is a word" 64 "forrtl: severe (64): input conversion error, unit 1, file {dir}\\main.inp"
+fresh utf16 && printf '\377\3762\000\n\000' > "$dir/main.inp"
+answer "main.inp\n"
+expect_fatal "main input file in UTF-16" 64 "forrtl: severe (64): input conversion error, unit 1, file {dir}\\main.inp"
 
 # --- Refusals: the name cut at its NUL; a graphics file that is an input or
 # the log under another spelling (letter case, / for \).
