@@ -187,7 +187,7 @@ ends_with_crlf() { [ -s "$1" ] && tr -d '\r' < "$1" | sed 's/$/\r/' | cmp -s - "
 fresh line-ends
 (cd "$dir" && sh "$source/scripts/wine-run.sh" "$exe" --help > help.txt
  sh "$source/scripts/wine-run.sh" "$exe" --version > version.txt
- sh "$source/scripts/wine-run.sh" "$exe" --no-such-option 2> usage.txt)
+ sh "$source/scripts/wine-run.sh" "$exe" --no-such-option 2> usage.txt) < /dev/null
 for text in help version usage; do ends_with_crlf "$dir/$text.txt" || fail "$text: lines not ended by CR LF"; done
 
 # --- The version resource, with the version that --version prints, and the
