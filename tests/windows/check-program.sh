@@ -195,7 +195,9 @@ fresh gltf-read-only && printf 'kept' > "$dir/h.glb" && chmod a-w "$dir/h.glb"
 # --- At a console window in code page 437 (a pseudo-terminal, which Wine
 # makes a console): a name typed with letters outside that code page, and
 # the names of the main input file on the screen, are the UTF-8 ones.
-# `at_console text` types the text once the prompt shows.
+# `at_console text` types the text once the prompt shows; the terminal is
+# raw from the start, so that an Enter typed before Wine's console reads it
+# stays a carriage return.
 at_console() {
     rm -f "$dir/ended"
     local program
@@ -204,7 +206,7 @@ at_console() {
       printf '%s\r' "$1"
       for _ in $(seq 600); do [ -e "$dir/ended" ] && break; sleep 0.1; done ) |
         (cd "$dir" && LC_ALL=C.UTF-8 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" timeout 120 script -qfc \
-            "wine cmd /v:on /c 'chcp 437 >nul & $program 2> stderr.txt & echo !ERRORLEVEL!> status.txt'; touch ended" \
+            "stty raw -echo; wine cmd /v:on /c 'chcp 437 >nul & $program 2> stderr.txt & echo !ERRORLEVEL!> status.txt'; touch ended" \
             /dev/null > console.txt)
     status="$(tr -d '\r\n' < "$dir/status.txt" 2>/dev/null)"
     error_line="$(tr -d '\r' < "$dir/stderr.txt" 2>/dev/null)"
@@ -228,7 +230,7 @@ ends_with_crlf() { [ -s "$1" ] && tr -d '\r' < "$1" | sed 's/$/\r/' | cmp -s - "
 fresh line-ends
 (cd "$dir" && sh "$source/scripts/wine-run.sh" "$exe" --help > help.txt
  sh "$source/scripts/wine-run.sh" "$exe" --version > version.txt
- sh "$source/scripts/wine-run.sh" "$exe" --no-such-option 2> usage.txt)
+ sh "$source/scripts/wine-run.sh" "$exe" --no-such-option 2> usage.txt) < /dev/null
 for text in help version usage; do ends_with_crlf "$dir/$text.txt" || fail "$text: lines not ended by CR LF"; done
 
 # --- The version resource, with the version that --version prints, and the
