@@ -1,6 +1,7 @@
 // Windows (built with MinGW-w64). Names are UTF-8 in the program and UTF-16
 // for the system: every call that takes a name converts it here.
 #include "platform/platform.hpp"
+#include "platform/windows_console.hpp"
 
 #include <algorithm>
 #include <cassert>
@@ -13,22 +14,6 @@
 namespace sferonda {
 
 namespace {
-
-std::wstring wide(std::string_view text) {
-    if (text.empty()) return {};
-    const int length = ::MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()), nullptr, 0);
-    std::wstring converted(std::size_t(length), L'\0');
-    ::MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()), converted.data(), length);
-    return converted;
-}
-
-std::string narrow(std::wstring_view text) {
-    if (text.empty()) return {};
-    const int length = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string converted(std::size_t(length), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), converted.data(), length, nullptr, nullptr);
-    return converted;
-}
 
 DWORD creation_disposition(int flags) {
     if (flags & O_CREAT) {
@@ -76,7 +61,7 @@ LineEnd console_line_end() { return LineEnd::CrLf; }
 // a temporary file must.
 int open_file(const std::string& name, int flags) {
     const DWORD access = (flags & O_WRONLY) ? GENERIC_WRITE : GENERIC_READ;
-    const HANDLE handle = ::CreateFileW(wide(name).c_str(), access,
+    const HANDLE handle = ::CreateFileW(utf16_of(name).c_str(), access,
                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                         creation_disposition(flags), FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
@@ -89,7 +74,7 @@ int open_file(const std::string& name, int flags) {
 }
 
 std::optional<FileIdentity> identify_file(const std::string& path) {
-    const HANDLE handle = ::CreateFileW(wide(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+    const HANDLE handle = ::CreateFileW(utf16_of(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                         nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (handle == INVALID_HANDLE_VALUE) return std::nullopt;
     const std::optional<FileIdentity> identity = identity_of_handle(handle);
@@ -114,27 +99,27 @@ bool lock_for_this_run(int fd) {
 }
 
 std::string full_path_name(std::string_view file_name) {
-    const std::wstring name = file_name.empty() ? std::wstring(L".\\") : wide(file_name);
+    const std::wstring name = file_name.empty() ? std::wstring(L".\\") : utf16_of(file_name);
     const DWORD length = ::GetFullPathNameW(name.c_str(), 0, nullptr, nullptr);
     std::wstring full(length, L'\0');
     const DWORD written = ::GetFullPathNameW(name.c_str(), length, full.data(), nullptr);
     if (written == 0 || written >= length) return std::string(file_name);
     full.resize(written);
-    return narrow(full);
+    return utf8_of(full);
 }
 
 // Windows keeps all 32 bits of the status: an error's own range, as the
 // system's exceptions have, tells it from a program's ordinary statuses.
 int fatal_exit_status(int error_number) { return static_cast<int>(0xC0000000u + unsigned(error_number)); }
 
-void run_shell_command(const std::string& command) { (void)::_wsystem(wide(command).c_str()); }
+void run_shell_command(const std::string& command) { (void)::_wsystem(utf16_of(command).c_str()); }
 
 // A symbolic link is replaced as a file is: on Windows links are rare and
 // making one needs a privilege.
 std::optional<std::string> final_link_target(std::string path) { return path; }
 
 FileKind file_kind(const std::string& path) {
-    const HANDLE handle = ::CreateFileW(wide(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+    const HANDLE handle = ::CreateFileW(utf16_of(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                         nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (handle == INVALID_HANDLE_VALUE) return FileKind::Missing;
     BY_HANDLE_FILE_INFORMATION information{};
@@ -146,7 +131,7 @@ FileKind file_kind(const std::string& path) {
 }
 
 bool may_write(const std::string& path) {
-    const DWORD attributes = ::GetFileAttributesW(wide(path).c_str());
+    const DWORD attributes = ::GetFileAttributesW(utf16_of(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_READONLY);
 }
 
@@ -155,10 +140,10 @@ void keep_owner_and_mode(int, const std::string&) {}
 
 // A plain rename fails when `to` exists.
 bool replace_file(const std::string& from, const std::string& to) {
-    return ::MoveFileExW(wide(from).c_str(), wide(to).c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+    return ::MoveFileExW(utf16_of(from).c_str(), utf16_of(to).c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
 }
 
-void remove_file(const std::string& name) { ::DeleteFileW(wide(name).c_str()); }
+void remove_file(const std::string& name) { ::DeleteFileW(utf16_of(name).c_str()); }
 
 namespace {
 
@@ -179,7 +164,7 @@ BOOL WINAPI remove_and_end(DWORD) {
 bool set_removal_on_interrupt(const std::string& name) {
     static const bool installed = ::SetConsoleCtrlHandler(remove_and_end, TRUE);
     (void)installed;
-    const std::wstring converted = wide(name);
+    const std::wstring converted = utf16_of(name);
     if (converted.size() >= std::size(pending_removal)) {
         errno = ENAMETOOLONG;
         return false;
@@ -252,7 +237,7 @@ bool names_ordinary_file(std::string_view name) {
     return !is_device_name(base);
 }
 
-bool enter_folder(const std::string& folder) { return ::SetCurrentDirectoryW(wide(folder).c_str()) != 0; }
+bool enter_folder(const std::string& folder) { return ::SetCurrentDirectoryW(utf16_of(folder).c_str()) != 0; }
 
 // A console started for the program alone lists one process: a command
 // interpreter that started it would be the second.

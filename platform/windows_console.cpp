@@ -41,6 +41,9 @@ std::size_t whole_sequences_length(std::string_view bytes) {
 
 bool is_high_surrogate(wchar_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
 
+
+}  // namespace
+
 std::wstring utf16_of(std::string_view text) {
     if (text.empty()) return {};
     const int length = ::MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()), nullptr, 0);
@@ -56,8 +59,6 @@ std::string utf8_of(std::wstring_view text) {
     ::WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), converted.data(), length, nullptr, nullptr);
     return converted;
 }
-
-}  // namespace
 
 std::wstring Utf8ToConsole::convert(std::string_view bytes) {
     held_.append(bytes);

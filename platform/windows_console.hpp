@@ -8,6 +8,10 @@
 
 namespace sferonda {
 
+// Whole texts between UTF-8 and the UTF-16 of the system's calls.
+std::wstring utf16_of(std::string_view text);
+std::string utf8_of(std::wstring_view text);
+
 // UTF-8 written in pieces, turned into UTF-16 for the console. A sequence
 // whose last bytes are still to come is held back for the next piece; bytes
 // that are no UTF-8 show as U+FFFD.
