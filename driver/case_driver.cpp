@@ -99,13 +99,11 @@ void run_cases(std::optional<std::string_view> main_input_path) {
 }
 
 int run_batch(std::optional<std::string_view> main_input_path) {
-    try {
-        run_cases(main_input_path);
-        close_all_units();
-    } catch (const RunEnded& ended) {
-        return finish_run(ended);
-    }
-    return 0;
+    return run_to_end([&] {
+               run_cases(main_input_path);
+               close_all_units();
+               return 0;
+           }).status;
 }
 
 }  // namespace sferonda

@@ -11,7 +11,7 @@
 #include "driver/display_types.hpp"
 #include "driver/gltf_command.hpp"
 #include "platform/platform.hpp"
-#include "records/line_end.hpp"
+#include "platform/line_end.hpp"
 #include "records/run_end.hpp"
 #include "records/units.hpp"
 #include "records/write_all.hpp"
@@ -214,11 +214,7 @@ int run_command_line(std::span<const std::string_view> arguments) {
         if (arguments[0] != command.name) continue;
         CommandArguments parsed;
         if (!parse_arguments(command, arguments.subspan(1), parsed)) break;
-        try {
-            return command.run(parsed);
-        } catch (const RunEnded& ended) {
-            return finish_run(ended);
-        }
+        return run_to_end([&] { return command.run(parsed); }).status;
     }
     return reject_arguments();
 }

@@ -139,10 +139,9 @@ MemoryRunResult run_in_folder(const std::string& folder, std::span<const MemoryF
     attach_input_text(CONSOLE_INPUT_UNIT, std::move(console_answers), "stdin");
     ErrorCapture errors;
     try {
-        result.status = body();
-    } catch (const RunEnded& ended) {
-        result.status = finish_run(ended);
-        result.ending = result.status == 0 ? RunEnding::Stop : RunEnding::Fatal;
+        const RunOutcome outcome = run_to_end(body);
+        result.status = outcome.status;
+        result.ending = outcome.ending;
     } catch (const std::bad_alloc&) {
         close_all_units_quietly();
         result.status = static_cast<int>(IoError::InsufficientMemory);

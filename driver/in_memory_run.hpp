@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "records/run_end.hpp"
+
 namespace sferonda {
 
 struct MemoryFile {
@@ -29,8 +31,6 @@ struct ModelNumbers {
     std::vector<std::int32_t> connector_colors;
     std::vector<float> color_rgb;  // red, green, blue from color index 0
 };
-
-enum class RunEnding { Normal, Stop, Fatal };
 
 struct MemoryRunResult {
     std::string console;  // what the console showed, LF line ends

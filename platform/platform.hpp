@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "records/line_end.hpp"
+#include "platform/line_end.hpp"
 
 namespace sferonda {
 

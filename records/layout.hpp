@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "records/line_end.hpp"
+#include "platform/line_end.hpp"
 #include "records/value.hpp"
 
 namespace sferonda {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "platform/platform.hpp"
-#include "records/line_end.hpp"
+#include "platform/line_end.hpp"
 
 namespace sferonda {
 

@@ -20,4 +20,25 @@ struct RunEnded {
 // number. A stop whose last writes fail turns into the fatal write error.
 int finish_run(const RunEnded& ended);
 
+// How a run came to its end: through to its last statement, by a stop, or
+// by a fatal error.
+enum class RunEnding { Normal, Stop, Fatal };
+
+struct RunOutcome {
+    RunEnding ending;
+    int status;  // the exit status
+};
+
+// Runs `body`, which returns the run's status, to its end however it ends:
+// a stop or a fatal error met on the way writes out and closes every unit.
+template <typename Body>
+RunOutcome run_to_end(Body&& body) {
+    try {
+        return {RunEnding::Normal, body()};
+    } catch (const RunEnded& ended) {
+        const int status = finish_run(ended);
+        return {status == 0 ? RunEnding::Stop : RunEnding::Fatal, status};
+    }
+}
+
 }  // namespace sferonda
