@@ -70,7 +70,9 @@ int print_on_console(Run& run, std::string_view text) {
 
 int print_help(Run& run, const CommandArguments&) { return print_on_console(run, USAGE_TEXT); }
 
-int print_version(Run& run, const CommandArguments&) { return print_on_console(run, "sferonda " SFERONDA_VERSION "\n"); }
+int print_version(Run& run, const CommandArguments&) {
+    return print_on_console(run, "sferonda " SFERONDA_VERSION "\n");
+}
 
 constexpr CommandOption GLTF_OPTIONS[] = {
     {"--detail", MESH_DETAIL_NAMES,

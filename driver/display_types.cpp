@@ -45,8 +45,8 @@ void prepare_sweep_color(Run&, const BeadModel& model, PreparedCase& prepared) {
 void prepare_nothing(Run&, const BeadModel&, PreparedCase&) {}
 
 bool write_pseudo_pdb(Run& run, const BeadModel& model, const PreparedCase& prepared, int output_unit) {
-    return MODPB2(run, model.bead_count, prepared.first_radius, model, model.connector_count, run.pseudo_pdb.connector_pairs,
-                  prepared.output_file_name, output_unit);
+    return MODPB2(run, model.bead_count, prepared.first_radius, model, model.connector_count,
+                  run.pseudo_pdb.connector_pairs, prepared.output_file_name, output_unit);
 }
 
 bool write_pov_pre(Run& run, const BeadModel& model, const PreparedCase& prepared, int output_unit) {

@@ -19,7 +19,11 @@ constexpr int CONSOLE = CONSOLE_OUTPUT_UNIT;
 class CaseReader {
 public:
     CaseReader(Run& run, BeadModel& model, int coordinates_unit, int colors_unit, AfterError after_error)
-        : run_(run), model_(model), coordinates_unit_(coordinates_unit), colors_unit_(colors_unit), after_error_(after_error) {}
+        : run_(run),
+          model_(model),
+          coordinates_unit_(coordinates_unit),
+          colors_unit_(colors_unit),
+          after_error_(after_error) {}
 
     bool read_coordinates_file() {
         rewind_unit(run_, coordinates_unit_);
@@ -88,7 +92,8 @@ private:
                read_indexed_lines(
                    model_.bead_count,
                    [this](std::int32_t first) {
-                       return read_numbered_lines(run_, colors_unit_, first, model_.bead_count, model_.bead_color.data());
+                       return read_numbered_lines(run_, colors_unit_, first, model_.bead_count,
+                                                  model_.bead_color.data());
                    },
                    [this](std::int32_t i) { return read_colors({index_, model_.bead_color[i]}); },
                    "ERROR in Sferonda when reading color of bead ", "Found line with bead index");

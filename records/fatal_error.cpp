@@ -80,7 +80,8 @@ void fatal_memory_error(Units& units) {
 RunEnded memory_error_ending(Units& units) {
     char line[64];
     const std::string_view record = report_memory_error(units, line);
-    return RunEnded{static_cast<int>(IoError::InsufficientMemory), 0, "", std::string(record.substr(0, record.size() - 2))};
+    const std::string_view without_line_end = record.substr(0, record.size() - 2);
+    return RunEnded{static_cast<int>(IoError::InsufficientMemory), 0, "", std::string(without_line_end)};
 }
 
 }  // namespace sferonda

@@ -23,7 +23,8 @@ void write_in_place(Units& units, const std::string& path, std::string_view byte
     if (::close(fd) != 0 || !written) fatal_io_error(units, IoError::WriteFailure, unit, full_path_name(path));
 }
 
-void replace_target(Units& units, const std::string& target, std::string_view bytes, int unit, const std::string& named) {
+void replace_target(Units& units, const std::string& target, std::string_view bytes, int unit,
+                    const std::string& named) {
     const bool replacing = identify_file(target).has_value();
     if (replacing && !may_write(target)) fatal_io_error(units, IoError::OpenFailure, unit, full_path_name(named));
     std::string created;

@@ -52,7 +52,9 @@ void read_line_by_line(BeadModel& model, const std::string& coordinates, const s
                                             model.connector_radius[k]}));
     }
     ASSERT_TRUE(read_list(test_run(), COLORS, {count}));
-    for (std::int32_t i = 1; i <= model.bead_count; ++i) ASSERT_TRUE(read_list(test_run(), COLORS, {index, model.bead_color[i]}));
+    for (std::int32_t i = 1; i <= model.bead_count; ++i) {
+        ASSERT_TRUE(read_list(test_run(), COLORS, {index, model.bead_color[i]}));
+    }
     ASSERT_TRUE(read_list(test_run(), COLORS, {count}));
     for (std::int32_t k = 1; k <= model.connector_count; ++k) {
         ASSERT_TRUE(read_list(test_run(), COLORS, {index, model.connector_color[k]}));
@@ -233,7 +235,8 @@ TEST_P(NumberedLinesLimit, ReadsUpToTheLargestNumber) {
     for (std::int32_t n = limit.first; n <= limit.last; ++n) text += std::to_string(n) + " 2.5\n";
     attach_input_text(test_run(), COORDINATES, text, "limit.dat");
     std::vector<float> column(std::size_t(limit.last) + 1);
-    EXPECT_EQ(read_numbered_lines(test_run(), COORDINATES, limit.first, limit.last, column.data()), limit.first_not_read);
+    EXPECT_EQ(read_numbered_lines(test_run(), COORDINATES, limit.first, limit.last, column.data()),
+              limit.first_not_read);
     for (std::int32_t n = limit.first; n < limit.first_not_read; ++n) EXPECT_EQ(column[std::size_t(n)], 2.5f) << n;
     close_all_units_quietly(test_run());
 }
