@@ -10,6 +10,7 @@
 #include "driver/case_driver.hpp"
 #include "driver/display_types.hpp"
 #include "driver/gltf_command.hpp"
+#include "driver/run.hpp"
 #include "platform/platform.hpp"
 #include "platform/line_end.hpp"
 #include "records/run_end.hpp"
@@ -44,7 +45,7 @@ struct Command {
     std::span<const CommandOption> options;
     std::string_view operands;  // their names, one word each
     std::string_view help;
-    int (*run)(const CommandArguments& arguments);
+    int (*run)(Run& run, const CommandArguments& arguments);
 };
 
 // The texts here end their lines with '\n'; the console ends them its own way.
@@ -61,15 +62,17 @@ std::string with_console_line_ends(std::string_view text) {
     return converted;
 }
 
-int print_on_console(std::string_view text) {
-    output_unit(CONSOLE_OUTPUT_UNIT).append(with_console_line_ends(text));
-    output_unit(CONSOLE_OUTPUT_UNIT).flush();
+int print_on_console(Run& run, std::string_view text) {
+    output_unit(run, CONSOLE_OUTPUT_UNIT).append(with_console_line_ends(text));
+    output_unit(run, CONSOLE_OUTPUT_UNIT).flush();
     return 0;
 }
 
-int print_help(const CommandArguments&) { return print_on_console(USAGE_TEXT); }
+int print_help(Run& run, const CommandArguments&) { return print_on_console(run, USAGE_TEXT); }
 
-int print_version(const CommandArguments&) { return print_on_console("sferonda " SFERONDA_VERSION "\n"); }
+int print_version(Run& run, const CommandArguments&) {
+    return print_on_console(run, "sferonda " SFERONDA_VERSION "\n");
+}
 
 constexpr CommandOption GLTF_OPTIONS[] = {
     {"--detail", MESH_DETAIL_NAMES,
@@ -80,7 +83,7 @@ constexpr CommandOption GLTF_OPTIONS[] = {
      "smaller and faster in three.js; Blender 3.4 refuses it\n"},
 };
 
-int write_gltf(const CommandArguments& arguments) {
+int write_gltf(Run& run, const CommandArguments& arguments) {
     GltfOptions options;
     // In the order of GLTF_OPTIONS.
     const std::string_view detail = arguments.options[0];
@@ -91,7 +94,7 @@ int write_gltf(const CommandArguments& arguments) {
     }
     options.instanced = !instanced.empty();
     const auto& operands = arguments.operands;
-    return run_gltf_command(operands[0], operands[1], operands[2], options);
+    return run_gltf_command(run, operands[0], operands[1], operands[2], options);
 }
 
 constexpr Command COMMANDS[] = {
@@ -208,13 +211,13 @@ int reject_arguments() {
 
 }  // namespace
 
-int run_command_line(std::span<const std::string_view> arguments) {
-    if (arguments.size() == 1 && names_main_input_file(arguments[0])) return run_batch(arguments[0]);
+int run_command_line(Run& run, std::span<const std::string_view> arguments) {
+    if (arguments.size() == 1 && names_main_input_file(arguments[0])) return run_batch(run, arguments[0]);
     for (const Command& command : COMMANDS) {
         if (arguments[0] != command.name) continue;
         CommandArguments parsed;
         if (!parse_arguments(command, arguments.subspan(1), parsed)) break;
-        return run_to_end([&] { return command.run(parsed); }).status;
+        return run_to_end(run, [&] { return command.run(run, parsed); }).status;
     }
     return reject_arguments();
 }

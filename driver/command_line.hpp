@@ -8,6 +8,8 @@
 
 namespace sferonda {
 
+struct Run;
+
 // The text that --help prints, and that any arguments not understood print
 // on standard error.
 extern const std::string_view USAGE_TEXT;
@@ -16,6 +18,6 @@ extern const std::string_view USAGE_TEXT;
 // (the program's name left out, at least one argument) ask for and returns
 // the exit status: 0 done, 1 a problem with the model, 2 arguments not
 // understood, a fatal error's number.
-int run_command_line(std::span<const std::string_view> arguments);
+int run_command_line(Run& run, std::span<const std::string_view> arguments);
 
 }  // namespace sferonda

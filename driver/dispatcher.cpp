@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "driver/display_types.hpp"
+#include "driver/run.hpp"
 #include "records/layout.hpp"
 #include "records/record_write.hpp"
 #include "records/run_end.hpp"
@@ -25,7 +26,7 @@ Name build_output_file_name(const Name& output_name, std::string_view extension)
     return file_name;
 }
 
-void BUILDSFERONDA(std::int32_t display_type, const BeadModel& model, int log_unit, int output_unit,
+void BUILDSFERONDA(Run& run, std::int32_t display_type, const BeadModel& model, int log_unit, int output_unit,
                    const Name& output_name) {
     static const Layout invalid_type("'*** ERROR Display type ',I1,' not valid in this version','of Sferonda'");
     static const Layout file_will_be("'   * Output file will be :',A30");
@@ -33,21 +34,21 @@ void BUILDSFERONDA(std::int32_t display_type, const BeadModel& model, int log_un
     static const Layout generated("' Visualization file has been generated:',A30");
 
     if (!is_valid_display_type(display_type)) {
-        write_formatted(CONSOLE, invalid_type, {display_type});
+        write_formatted(run, CONSOLE, invalid_type, {display_type});
         stop_run();
     }
     const DisplayType& type = DISPLAY_TYPES[display_type];
-    write_text_record(log_unit, type.log_label);
+    write_text_record(run, log_unit, type.log_label);
 
     PreparedCase prepared;
-    type.prepare(model, prepared);
+    type.prepare(run, model, prepared);
     prepared.output_file_name = build_output_file_name(output_name, type.extension);
 
-    write_formatted(CONSOLE, file_will_be, {prepared.output_file_name});
-    write_formatted(log_unit, file_will_be, {prepared.output_file_name});
-    write_formatted(log_unit, by_unit, {output_unit});
-    if (type.write(model, prepared, output_unit)) {
-        write_formatted(log_unit, generated, {prepared.output_file_name});
+    write_formatted(run, CONSOLE, file_will_be, {prepared.output_file_name});
+    write_formatted(run, log_unit, file_will_be, {prepared.output_file_name});
+    write_formatted(run, log_unit, by_unit, {output_unit});
+    if (type.write(run, model, prepared, output_unit)) {
+        write_formatted(run, log_unit, generated, {prepared.output_file_name});
     }
 }
 

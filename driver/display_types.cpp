@@ -1,5 +1,6 @@
 #include "driver/display_types.hpp"
 
+#include "driver/run.hpp"
 #include "records/record_write.hpp"
 #include "records/run_end.hpp"
 #include "records/units.hpp"
@@ -17,60 +18,55 @@ namespace {
 
 constexpr int CONSOLE = CONSOLE_OUTPUT_UNIT;
 
-PdbConnectorPairs& pdb_connector_pairs() {
-    static PdbConnectorPairs pairs{};
-    return pairs;
-}
-
 // The pseudo-PDB limits: one size for every bead, and at most
 // MAX_PDB_CONNECTORS connectors, copied as pairs of bead numbers.
-void prepare_pseudo_pdb(const BeadModel& model, PreparedCase& prepared) {
+void prepare_pseudo_pdb(Run& run, const BeadModel& model, PreparedCase& prepared) {
     prepared.first_radius = model.bead_count >= 1 ? model.bead_radius[1] : 0.0f;
     if (has_unequal_beads(model, prepared.first_radius)) {
-        write_list(CONSOLE, {"* ---- WARNING: Unequal beads; all taken as bead 1"});
+        write_list(run, CONSOLE, {"* ---- WARNING: Unequal beads; all taken as bead 1"});
     }
     if (model.connector_count > MAX_PDB_CONNECTORS) {
-        write_list(CONSOLE, {"* ****ERROR SUBROUTINE BUILDSFERONDA"});
-        write_list(CONSOLE, {"      Number of connectors", model.connector_count, " greater than dimension",
+        write_list(run, CONSOLE, {"* ****ERROR SUBROUTINE BUILDSFERONDA"});
+        write_list(run, CONSOLE, {"      Number of connectors", model.connector_count, " greater than dimension",
                              MAX_PDB_CONNECTORS});
         stop_run();
     }
-    PdbConnectorPairs& pairs = pdb_connector_pairs();
+    PdbConnectorPairs& pairs = run.pseudo_pdb.connector_pairs;
     for (std::int32_t j = 1; j <= model.connector_count; ++j) {
         pairs[j] = {model.connector_first[j], model.connector_second[j]};
     }
 }
 
 // A model without beads has no bead 1 whose color could be read.
-void prepare_sweep_color(const BeadModel& model, PreparedCase& prepared) {
+void prepare_sweep_color(Run&, const BeadModel& model, PreparedCase& prepared) {
     if (model.bead_count >= 1) prepared.first_bead_color = model.bead_color[1];
 }
 
-void prepare_nothing(const BeadModel&, PreparedCase&) {}
+void prepare_nothing(Run&, const BeadModel&, PreparedCase&) {}
 
-bool write_pseudo_pdb(const BeadModel& model, const PreparedCase& prepared, int output_unit) {
-    return MODPB2(model.bead_count, prepared.first_radius, model, model.connector_count, pdb_connector_pairs(),
-                  prepared.output_file_name, output_unit);
+bool write_pseudo_pdb(Run& run, const BeadModel& model, const PreparedCase& prepared, int output_unit) {
+    return MODPB2(run, model.bead_count, prepared.first_radius, model, model.connector_count,
+                  run.pseudo_pdb.connector_pairs, prepared.output_file_name, output_unit);
 }
 
-bool write_pov_pre(const BeadModel& model, const PreparedCase& prepared, int output_unit) {
-    return MODPOVPRE(model, output_unit, prepared.output_file_name);
+bool write_pov_pre(Run& run, const BeadModel& model, const PreparedCase& prepared, int output_unit) {
+    return MODPOVPRE(run, model, output_unit, prepared.output_file_name);
 }
 
-bool write_pov_full(const BeadModel& model, const PreparedCase& prepared, int output_unit) {
-    return MODPOVFULL(model, output_unit, prepared.output_file_name);
+bool write_pov_full(Run& run, const BeadModel& model, const PreparedCase& prepared, int output_unit) {
+    return MODPOVFULL(run, model, output_unit, prepared.output_file_name);
 }
 
-bool write_pov_worm(const BeadModel& model, const PreparedCase& prepared, int output_unit) {
-    return MODPOVWORM(model, prepared.first_bead_color, output_unit, prepared.output_file_name);
+bool write_pov_worm(Run& run, const BeadModel& model, const PreparedCase& prepared, int output_unit) {
+    return MODPOVWORM(run, model, prepared.first_bead_color, output_unit, prepared.output_file_name);
 }
 
-bool write_polyray(const BeadModel& model, const PreparedCase& prepared, int output_unit) {
-    return MODPOLYRAY(model, output_unit, prepared.output_file_name);
+bool write_polyray(Run& run, const BeadModel& model, const PreparedCase& prepared, int output_unit) {
+    return MODPOLYRAY(run, model, output_unit, prepared.output_file_name);
 }
 
-bool write_vrml(const BeadModel& model, const PreparedCase& prepared, int output_unit) {
-    return MODVRML(model, output_unit, prepared.output_file_name);
+bool write_vrml(Run& run, const BeadModel& model, const PreparedCase& prepared, int output_unit) {
+    return MODVRML(run, model, output_unit, prepared.output_file_name);
 }
 
 }  // namespace

@@ -10,6 +10,8 @@
 
 namespace sferonda {
 
+struct Run;
+
 // What the dispatcher hands a writer besides the model.
 struct PreparedCase {
     Name output_file_name;
@@ -21,9 +23,9 @@ struct DisplayType {
     std::string_view extension;
     std::string_view log_label;
     // Checks and copies what the writer takes apart from the model; may stop the run.
-    void (*prepare)(const BeadModel& model, PreparedCase& prepared);
+    void (*prepare)(Run& run, const BeadModel& model, PreparedCase& prepared);
     // Writes the graphics file; false when the file was left unfinished.
-    bool (*write)(const BeadModel& model, const PreparedCase& prepared, int output_unit);
+    bool (*write)(Run& run, const BeadModel& model, const PreparedCase& prepared, int output_unit);
 };
 
 constexpr int DISPLAY_TYPE_COUNT = 6;

@@ -6,6 +6,7 @@
 
 #include "driver/bead_model.hpp"
 #include "driver/model_reader.hpp"
+#include "driver/run.hpp"
 #include "platform/platform.hpp"
 #include "records/fatal_error.hpp"
 #include "records/record_write.hpp"
@@ -42,68 +43,68 @@ bool names_standard_output(const std::string& name) {
 // Replacing an input by the scene would destroy the model it was made from:
 // the open failure of the output, as when the batch meets a graphics file
 // that is one of its own files.
-void refuse_input_as_output(const Output& output, std::string_view coordinates, std::string_view colors) {
+void refuse_input_as_output(Run& run, const Output& output, std::string_view coordinates, std::string_view colors) {
     const auto target = output.standard ? standard_output_identity() : identify_file(output.name);
     if (!target) return;
     if (target == identify_file(std::string(coordinates)) || target == identify_file(std::string(colors))) {
-        fatal_io_error(IoError::OpenFailure, OUTPUT_UNIT, full_path_name(output.name));
+        fatal_io_error(run, IoError::OpenFailure, OUTPUT_UNIT, full_path_name(output.name));
     }
 }
 
-void report_summary(const GltfSummary& summary) {
-    write_list(CONSOLE_OUTPUT_UNIT,
+void report_summary(Run& run, const GltfSummary& summary) {
+    write_list(run, CONSOLE_OUTPUT_UNIT,
                {"* glTF file written:", summary.spheres, "spheres,", summary.cylinders, "cylinders"});
-    write_list(CONSOLE_OUTPUT_UNIT, {"* Omitted (radius <= 0, length 0):", summary.omitted_beads, "beads,",
+    write_list(run, CONSOLE_OUTPUT_UNIT, {"* Omitted (radius <= 0, length 0):", summary.omitted_beads, "beads,",
                                      summary.omitted_connectors, "connectors"});
     const MeshDetail& detail = MESH_DETAILS[summary.detail];
-    write_list(CONSOLE_OUTPUT_UNIT, {"* Detail: ", detail.name, std::int32_t(sphere_triangles(detail)),
+    write_list(run, CONSOLE_OUTPUT_UNIT, {"* Detail: ", detail.name, std::int32_t(sphere_triangles(detail)),
                                      "triangles a sphere,", std::int32_t(cylinder_triangles(detail)), "a cylinder"});
 }
 
-void deliver(const Output& output, std::string_view glb) {
-    if (!output.standard) return write_whole_file(output.name, glb, OUTPUT_UNIT);
+void deliver(Run& run, const Output& output, std::string_view glb) {
+    if (!output.standard) return write_whole_file(run, output.name, glb, OUTPUT_UNIT);
     if (!write_all(STDOUT_FILENO, glb)) {
-        fatal_io_error(IoError::WriteFailure, OUTPUT_UNIT, full_path_name(output.name));
+        fatal_io_error(run, IoError::WriteFailure, OUTPUT_UNIT, full_path_name(output.name));
     }
 }
 
-int write_scene(const Output& output, const GltfOptions& options) {
-    BeadModel& model = bead_model();
-    if (!read_bead_model(model, COORDINATES_UNIT, COLORS_UNIT, AfterError::Continue)) {
+int write_scene(Run& run, const Output& output, const GltfOptions& options) {
+    BeadModel& model = run.model;
+    if (!read_bead_model(run, model, COORDINATES_UNIT, COLORS_UNIT, AfterError::Continue)) {
         return MODEL_PROBLEM_STATUS;
     }
     GltfSummary summary;
     // A model that the checks refuse stops here, before any file is touched.
     std::string glb;
     try {
-        glb = build_glb(model, summary, options);
+        glb = build_glb(run, model, summary, options);
     } catch (const RunEnded& stopped) {
         if (stopped.status != 0) throw;
         return MODEL_PROBLEM_STATUS;
     }
-    deliver(output, glb);
-    report_summary(summary);
+    deliver(run, output, glb);
+    report_summary(run, summary);
     return 0;
 }
 
 }  // namespace
 
-int run_gltf_command(std::string_view coordinates_path, std::string_view colors_path,
+int run_gltf_command(Run& run, std::string_view coordinates_path, std::string_view colors_path,
                      std::string_view output_path, GltfOptions options) {
     const Output output{std::string(output_path), names_standard_output(std::string(output_path))};
     // No file has an empty name, and a device's name would swallow the
     // scene; refused before any file is read.
     if (output.name.empty() || (!output.standard && !names_ordinary_file(output.name))) {
-        fatal_io_error(IoError::OpenFailure, OUTPUT_UNIT, full_path_name(output.name));
+        fatal_io_error(run, IoError::OpenFailure, OUTPUT_UNIT, full_path_name(output.name));
     }
     // The console's lines must not mix with the scene's bytes.
-    if (output.standard) output_unit(CONSOLE_OUTPUT_UNIT).write_to(STDERR_FILENO);
-    open_old(COORDINATES_UNIT, coordinates_path);
-    open_old(COLORS_UNIT, colors_path);
-    refuse_input_as_output(output, coordinates_path, colors_path);
+    if (output.standard) output_unit(run, CONSOLE_OUTPUT_UNIT).write_to(STDERR_FILENO);
+    open_old(run, COORDINATES_UNIT, coordinates_path);
+    open_old(run, COLORS_UNIT, colors_path);
+    refuse_input_as_output(run, output, coordinates_path, colors_path);
     options.scene_name = scene_name_for(output_path, coordinates_path);
-    const int status = write_scene(output, options);
-    close_all_units();
+    const int status = write_scene(run, output, options);
+    close_all_units(run);
     return status;
 }
 

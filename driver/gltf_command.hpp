@@ -6,6 +6,8 @@
 
 namespace sferonda {
 
+struct Run;
+
 // sferonda gltf COORDINATES COLORS OUTPUT: reads one bead model, with the
 // checks and messages of a case of the batch but never a pause, and writes
 // it as a binary glTF file with `options` (whose scene name it sets;
@@ -13,7 +15,7 @@ namespace sferonda {
 // Returns the exit status: 0 written, 1 a problem
 // with the model (reported on the console); a fatal error ends the run with
 // its own status, carried by RunEnded.
-int run_gltf_command(std::string_view coordinates_path, std::string_view colors_path,
+int run_gltf_command(Run& run, std::string_view coordinates_path, std::string_view colors_path,
                      std::string_view output_path, GltfOptions options);
 
 }  // namespace sferonda

@@ -6,10 +6,9 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
-#include <new>
+#include <memory>
 #include <sstream>
 
 #include "driver/bead_model.hpp"
@@ -17,6 +16,7 @@
 #include "driver/dispatcher.hpp"
 #include "driver/gltf_command.hpp"
 #include "driver/model_reader.hpp"
+#include "driver/run.hpp"
 #include "records/fatal_error.hpp"
 #include "records/run_end.hpp"
 #include "records/units.hpp"
@@ -79,36 +79,6 @@ private:
     bool entered_ = false;
 };
 
-// Standard error, where the fatal line goes, kept in a temporary file for
-// the run and read back by its name (a descriptor made by dup2 need not
-// share its offset everywhere: not in emscripten's file system).
-class ErrorCapture {
-public:
-    ErrorCapture() : saved_(::dup(STDERR_FILENO)) {
-        const int fd = ::mkstemp(path_.data());
-        if (fd < 0) return;
-        ::dup2(fd, STDERR_FILENO);
-        ::close(fd);
-    }
-    ~ErrorCapture() {
-        ::dup2(saved_, STDERR_FILENO);
-        ::close(saved_);
-        ::unlink(path_.c_str());
-    }
-    ErrorCapture(const ErrorCapture&) = delete;
-    ErrorCapture& operator=(const ErrorCapture&) = delete;
-
-    // The first line written, without its line end.
-    std::string first_line() const {
-        const std::string text = read_file(path_);
-        return text.substr(0, text.find_first_of("\r\n"));
-    }
-
-private:
-    std::string path_ = "/tmp/sferonda-errors-XXXXXX";
-    int saved_;
-};
-
 bool is_unchanged_input(const std::string& name, const std::string& bytes, std::span<const MemoryFile> inputs) {
     return std::any_of(inputs.begin(), inputs.end(),
                        [&](const MemoryFile& input) { return input.name == name && input.bytes == bytes; });
@@ -121,11 +91,12 @@ void gather_written_files(MemoryRunResult& result, std::span<const MemoryFile> i
     }
 }
 
-// Runs `body` in a fresh folder holding `inputs`, the console captured and
-// `console_answers` served as standard input.
-template <typename Body>
+// Runs `body` on a run of its own in a fresh folder holding `inputs`, the
+// console captured and `console_answers` served as standard input; `after`
+// then looks at the run before it goes.
+template <typename Body, typename After>
 MemoryRunResult run_in_folder(const std::string& folder, std::span<const MemoryFile> inputs,
-                              std::string console_answers, Body body) {
+                              std::string console_answers, Body body, After after) {
     MemoryRunResult result;
     RunFolder run_folder(folder, inputs);
     if (!run_folder.entered()) {
@@ -134,27 +105,26 @@ MemoryRunResult run_in_folder(const std::string& folder, std::span<const MemoryF
         result.fatal_line = fatal_error_line(IoError::OpenFailure, 0, folder);
         return result;
     }
-    reset_units();
-    capture_console_output();
-    attach_input_text(CONSOLE_INPUT_UNIT, std::move(console_answers), "stdin");
-    ErrorCapture errors;
-    try {
-        const RunOutcome outcome = run_to_end(body);
-        result.status = outcome.status;
-        result.ending = outcome.ending;
-    } catch (const std::bad_alloc&) {
-        close_all_units_quietly();
-        result.status = static_cast<int>(IoError::InsufficientMemory);
-        result.ending = RunEnding::Fatal;
-    }
-    if (result.ending == RunEnding::Fatal) result.fatal_line = errors.first_line();
-    if (result.status == static_cast<int>(IoError::InsufficientMemory)) {
-        result.fatal_line = fatal_error_line(IoError::InsufficientMemory, 0, "");
-    }
-    result.console = take_console_output();
-    reset_units();
+    const auto run = std::make_unique<Run>();
+    // The fatal line comes back in the run's ending, not on this process's standard error.
+    run->set_error_sink([](std::string_view) {});
+    capture_console_output(*run);
+    attach_input_text(*run, CONSOLE_INPUT_UNIT, std::move(console_answers), "stdin");
+    RunOutcome outcome = run_to_end(*run, [&] { return body(*run); });
+    result.status = outcome.status;
+    result.ending = outcome.ending;
+    result.fatal_line = std::move(outcome.fatal_line);
+    close_all_units_quietly(*run);
+    result.console = take_console_output(*run);
+    after(*run, result);
     gather_written_files(result, inputs);
     return result;
+}
+
+template <typename Body>
+MemoryRunResult run_in_folder(const std::string& folder, std::span<const MemoryFile> inputs,
+                              std::string console_answers, Body body) {
+    return run_in_folder(folder, inputs, std::move(console_answers), body, [](Run&, MemoryRunResult&) {});
 }
 
 ModelNumbers model_numbers(const BeadModel& model) {
@@ -187,9 +157,9 @@ std::string quoted(std::string_view name) {
 
 MemoryRunResult run_batch_in_memory(const std::string& folder, std::span<const MemoryFile> inputs,
                                     std::string_view main_input_name) {
-    return run_in_folder(folder, inputs, std::string(main_input_name) + "\n", [] {
-        run_cases();
-        close_all_units();
+    return run_in_folder(folder, inputs, std::string(main_input_name) + "\n", [](Run& run) {
+        run_cases(run);
+        close_all_units(run);
         return 0;
     });
 }
@@ -209,11 +179,12 @@ MemoryRunResult run_gltf_in_memory(const std::string& folder, const MemoryFile& 
                                    const MemoryFile& colors, std::string_view output_name) {
     const std::string file_name(trimmed(build_output_file_name(make_name(output_name), ".glb")));
     const MemoryFile inputs[] = {coordinates, colors};
-    MemoryRunResult result = run_in_folder(folder, inputs, "", [&] {
-        return run_gltf_command(coordinates.name, colors.name, file_name, GltfOptions{});
-    });
-    if (result.ending == RunEnding::Normal && result.status == 0) result.model = model_numbers(bead_model());
-    return result;
+    return run_in_folder(
+        folder, inputs, "",
+        [&](Run& run) { return run_gltf_command(run, coordinates.name, colors.name, file_name, GltfOptions{}); },
+        [](Run& run, MemoryRunResult& result) {
+            if (result.ending == RunEnding::Normal && result.status == 0) result.model = model_numbers(run.model);
+        });
 }
 
 }  // namespace sferonda

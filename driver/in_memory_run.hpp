@@ -2,7 +2,7 @@
 // Runs of the program on files held in memory, for a host that has no
 // folder of its own (the web page): the files are laid out in a fresh
 // folder, the run takes place there as from the console, and what it
-// wrote comes back as bytes. Each run starts from a clean state, so that
+// wrote comes back as bytes. Each run has a Run of its own, so that
 // one process serves run after run.
 
 #include <cstdint>

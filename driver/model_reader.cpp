@@ -2,6 +2,7 @@
 
 #include "driver/dispatcher.hpp"
 #include "driver/pause.hpp"
+#include "driver/run.hpp"
 #include "records/list_read.hpp"
 #include "records/numbered_lines.hpp"
 #include "records/record_write.hpp"
@@ -17,16 +18,20 @@ constexpr int CONSOLE = CONSOLE_OUTPUT_UNIT;
 // problem reports it and answers false; the case is then abandoned.
 class CaseReader {
 public:
-    CaseReader(BeadModel& model, int coordinates_unit, int colors_unit, AfterError after_error)
-        : model_(model), coordinates_unit_(coordinates_unit), colors_unit_(colors_unit), after_error_(after_error) {}
+    CaseReader(Run& run, BeadModel& model, int coordinates_unit, int colors_unit, AfterError after_error)
+        : run_(run),
+          model_(model),
+          coordinates_unit_(coordinates_unit),
+          colors_unit_(colors_unit),
+          after_error_(after_error) {}
 
     bool read_coordinates_file() {
-        rewind_unit(coordinates_unit_);
+        rewind_unit(run_, coordinates_unit_);
         return read_bead_count() && read_beads() && read_connector_count() && read_connectors();
     }
 
     bool read_colors_file() {
-        rewind_unit(colors_unit_);
+        rewind_unit(run_, colors_unit_);
         return read_bead_colors() && read_connector_colors();
     }
 
@@ -41,7 +46,7 @@ private:
         return read_indexed_lines(
             model_.bead_count,
             [this](std::int32_t first) {
-                return read_numbered_lines(coordinates_unit_, first, model_.bead_count, model_.bead_x.data(),
+                return read_numbered_lines(run_, coordinates_unit_, first, model_.bead_count, model_.bead_x.data(),
                                            model_.bead_y.data(), model_.bead_z.data(), model_.bead_radius.data());
             },
             [this](std::int32_t i) {
@@ -58,12 +63,12 @@ private:
     }
 
     // A count over the model's capacity is warned of, and the case abandoned without a pause.
-    static bool within_capacity(std::int32_t count, std::int32_t capacity, const char* warning,
+    bool within_capacity(std::int32_t count, std::int32_t capacity, const char* warning,
                                 const char* number_of) {
         if (count <= capacity) return true;
-        write_list(CONSOLE, {warning});
-        write_list(CONSOLE, {number_of, count, " exceeds dimension", capacity});
-        write_list(CONSOLE, {"     RETURN (Graphics file not generated)"});
+        write_list(run_, CONSOLE, {warning});
+        write_list(run_, CONSOLE, {number_of, count, " exceeds dimension", capacity});
+        write_list(run_, CONSOLE, {"     RETURN (Graphics file not generated)"});
         return false;
     }
 
@@ -71,7 +76,7 @@ private:
         return read_indexed_lines(
             model_.connector_count,
             [this](std::int32_t first) {
-                return read_numbered_lines(coordinates_unit_, first, model_.connector_count,
+                return read_numbered_lines(run_, coordinates_unit_, first, model_.connector_count,
                                            model_.connector_first.data(), model_.connector_second.data(),
                                            model_.connector_radius.data());
             },
@@ -87,7 +92,8 @@ private:
                read_indexed_lines(
                    model_.bead_count,
                    [this](std::int32_t first) {
-                       return read_numbered_lines(colors_unit_, first, model_.bead_count, model_.bead_color.data());
+                       return read_numbered_lines(run_, colors_unit_, first, model_.bead_count,
+                                                  model_.bead_color.data());
                    },
                    [this](std::int32_t i) { return read_colors({index_, model_.bead_color[i]}); },
                    "ERROR in Sferonda when reading color of bead ", "Found line with bead index");
@@ -99,7 +105,7 @@ private:
                read_indexed_lines(
                    model_.connector_count,
                    [this](std::int32_t first) {
-                       return read_numbered_lines(colors_unit_, first, model_.connector_count,
+                       return read_numbered_lines(run_, colors_unit_, first, model_.connector_count,
                                                   model_.connector_color.data());
                    },
                    [this](std::int32_t j) { return read_colors({index_, model_.connector_color[j]}); },
@@ -111,19 +117,19 @@ private:
         std::int32_t colors_count = 0;
         if (!read_colors({colors_count})) return false;
         if (colors_count == count) return true;
-        write_list(CONSOLE, {numbers_of, " in the two files not equal", count, colors_count});
+        write_list(run_, CONSOLE, {numbers_of, " in the two files not equal", count, colors_count});
         return error_pause();
     }
 
     bool read_coordinates(std::initializer_list<ReadTarget> targets) {
-        if (read_list(coordinates_unit_, targets)) return true;
-        write_list(CONSOLE, {"ERROR in Sferonda: End of file while reading ", "coordinates file"});
+        if (read_list(run_, coordinates_unit_, targets)) return true;
+        write_list(run_, CONSOLE, {"ERROR in Sferonda: End of file while reading ", "coordinates file"});
         return error_pause();
     }
 
     bool read_colors(std::initializer_list<ReadTarget> targets) {
-        if (read_list(colors_unit_, targets)) return true;
-        write_list(CONSOLE, {"ERROR in Sferonda: End of file while reading ", "colors file"});
+        if (read_list(run_, colors_unit_, targets)) return true;
+        write_list(run_, CONSOLE, {"ERROR in Sferonda: End of file while reading ", "colors file"});
         return error_pause();
     }
 
@@ -149,16 +155,17 @@ private:
     }
 
     bool index_error(std::initializer_list<Value> where, const char* found_text) {
-        write_list(CONSOLE, where);
-        write_list(CONSOLE, {found_text, index_});
+        write_list(run_, CONSOLE, where);
+        write_list(run_, CONSOLE, {found_text, index_});
         return error_pause();
     }
 
     bool error_pause() const {
-        if (after_error_ == AfterError::Pause) PAUSE();
+        if (after_error_ == AfterError::Pause) PAUSE(run_);
         return false;
     }
 
+    Run& run_;
     BeadModel& model_;
     int coordinates_unit_;
     int colors_unit_;
@@ -170,21 +177,16 @@ private:
 
 }  // namespace
 
-BeadModel& bead_model() {
-    static BeadModel model;
-    return model;
-}
-
-bool read_bead_model(BeadModel& model, int coordinates_unit, int colors_unit, AfterError after_error) {
-    CaseReader reader(model, coordinates_unit, colors_unit, after_error);
+bool read_bead_model(Run& run, BeadModel& model, int coordinates_unit, int colors_unit, AfterError after_error) {
+    CaseReader reader(run, model, coordinates_unit, colors_unit, after_error);
     return reader.read_coordinates_file() && reader.read_colors_file();
 }
 
-void SFERONDA(std::int32_t display_type, int coordinates_unit, int colors_unit, int log_unit,
+void SFERONDA(Run& run, std::int32_t display_type, int coordinates_unit, int colors_unit, int log_unit,
               int output_unit, const Name& output_name) {
-    BeadModel& model = bead_model();
-    if (!read_bead_model(model, coordinates_unit, colors_unit, AfterError::Pause)) return;
-    BUILDSFERONDA(display_type, model, log_unit, output_unit, output_name);
+    BeadModel& model = run.model;
+    if (!read_bead_model(run, model, coordinates_unit, colors_unit, AfterError::Pause)) return;
+    BUILDSFERONDA(run, display_type, model, log_unit, output_unit, output_name);
 }
 
 }  // namespace sferonda

@@ -7,8 +7,7 @@
 
 namespace sferonda {
 
-// The one bead model of the run, filled anew by every case.
-BeadModel& bead_model();
+struct Run;
 
 // What the reader does after an error message: a case of the batch waits
 // for the user; a single model read from the command line goes straight on.
@@ -17,12 +16,12 @@ enum class AfterError { Pause, Continue };
 // Reads and checks the coordinates-and-connectors file and the colors file
 // (both already open) into `model`. A problem is reported on the console
 // (with the pause, for errors, when asked) and answers false.
-bool read_bead_model(BeadModel& model, int coordinates_unit, int colors_unit, AfterError after_error);
+bool read_bead_model(Run& run, BeadModel& model, int coordinates_unit, int colors_unit, AfterError after_error);
 
 // Reads and checks the case's coordinates-and-connectors file and colors
 // file (both already open) into the bead model, then hands the model to the
 // display dispatcher. A problem is reported on the console and abandons the case.
-void SFERONDA(std::int32_t display_type, int coordinates_unit, int colors_unit, int log_unit,
+void SFERONDA(Run& run, std::int32_t display_type, int coordinates_unit, int colors_unit, int log_unit,
               int output_unit, const Name& output_name);
 
 }  // namespace sferonda

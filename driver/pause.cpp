@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "driver/run.hpp"
 #include "platform/platform.hpp"
 #include "records/record_write.hpp"
 #include "records/units.hpp"
@@ -21,13 +22,13 @@ void run_command(std::string_view line) {
 
 }  // namespace
 
-void PAUSE() {
+void PAUSE(Run& run) {
     for (;;) {
-        write_text_record(CONSOLE_OUTPUT_UNIT, "Fortran Pause - Enter command<CR> or <CR> to continue.");
+        write_text_record(run, CONSOLE_OUTPUT_UNIT, "Fortran Pause - Enter command<CR> or <CR> to continue.");
         // The user may stop the program here: what was written must be on disk.
-        flush_output_units();
+        flush_output_units(run);
         std::string_view answer;
-        if (!input_unit(CONSOLE_INPUT_UNIT).next_line(answer)) return;
+        if (!input_unit(run, CONSOLE_INPUT_UNIT).next_line(answer)) return;
         if (is_empty_answer(answer)) return;
         run_command(answer);
     }

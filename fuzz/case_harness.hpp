@@ -14,6 +14,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -21,6 +22,7 @@
 #include "driver/bead_model.hpp"
 #include "driver/display_types.hpp"
 #include "driver/model_reader.hpp"
+#include "driver/run.hpp"
 #include "fuzz/harness_scratch.hpp"
 #include "fuzz/non_finite_spelling.hpp"
 #include "records/run_end.hpp"
@@ -93,23 +95,23 @@ inline CaseOutcome run_case_input(const std::uint8_t* data, std::size_t size) {
     const std::string_view coordinates = files.substr(0, split);
     const std::string_view colors = split < files.size() ? files.substr(split + 1) : std::string_view{};
 
-    // Every case starts from an empty model, so that a finding replays alone.
-    std::memset(static_cast<void*>(&bead_model()), 0, sizeof(BeadModel));
-    capture_console_output();
+    // Every case runs on a run of its own, from an empty model, so that a finding replays alone.
+    const auto run = std::make_unique<Run>();
+    capture_console_output(*run);
     const std::string log_path = harness_scratch().file("sferonda-log.txt");
     try {
-        attach_input_text(CONSOLE_INPUT_UNIT, "", "stdin");
-        attach_input_text(COORDINATES_UNIT, std::string(coordinates), "coordinates.dat");
-        attach_input_text(COLORS_UNIT, std::string(colors), "colors.col");
-        open_unknown(LOG_UNIT, log_path);
-        SFERONDA(outcome.display_type, COORDINATES_UNIT, COLORS_UNIT, LOG_UNIT, OUTPUT_UNIT, output_name);
+        attach_input_text(*run, CONSOLE_INPUT_UNIT, "", "stdin");
+        attach_input_text(*run, COORDINATES_UNIT, std::string(coordinates), "coordinates.dat");
+        attach_input_text(*run, COLORS_UNIT, std::string(colors), "colors.col");
+        open_unknown(*run, LOG_UNIT, log_path);
+        SFERONDA(*run, outcome.display_type, COORDINATES_UNIT, COLORS_UNIT, LOG_UNIT, OUTPUT_UNIT, output_name);
         outcome.case_returned = true;
-        close_all_units();
-    } catch (const RunEnded& ended) {
-        outcome.status = finish_run(ended);
+        close_all_units(*run);
+    } catch (RunEnded& ended) {
+        outcome.status = finish_run(*run, ended);
     }
-    close_all_units_quietly();
-    outcome.console = take_console_output();
+    close_all_units_quietly(*run);
+    outcome.console = take_console_output(*run);
     outcome.log = read_file_or_empty(log_path);
     outcome.graphics_file_exists =
         !outcome.graphics_file.empty() && std::filesystem::exists(outcome.graphics_file);

@@ -12,10 +12,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "driver/model_reader.hpp"
+#include "driver/run.hpp"
 #include "fuzz/fuzzer_setup.hpp"
 #include "records/run_end.hpp"
 #include "records/units.hpp"
@@ -61,25 +63,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view coordinates = files.substr(0, split);
     const std::string_view colors = split < files.size() ? files.substr(split + 1) : std::string_view{};
 
-    BeadModel& model = bead_model();
-    std::memset(static_cast<void*>(&model), 0, sizeof(BeadModel));
-    capture_console_output();
+    const auto run = std::make_unique<Run>();
+    BeadModel& model = run->model;
+    capture_console_output(*run);
     int status = 0;
     const char* fault = nullptr;
     try {
-        attach_input_text(CONSOLE_INPUT_UNIT, "", "stdin");
-        attach_input_text(COORDINATES_UNIT, std::string(coordinates), "coordinates.dat");
-        attach_input_text(COLORS_UNIT, std::string(colors), "colors.col");
-        if (read_bead_model(model, COORDINATES_UNIT, COLORS_UNIT, AfterError::Continue)) {
+        attach_input_text(*run, CONSOLE_INPUT_UNIT, "", "stdin");
+        attach_input_text(*run, COORDINATES_UNIT, std::string(coordinates), "coordinates.dat");
+        attach_input_text(*run, COLORS_UNIT, std::string(colors), "colors.col");
+        if (read_bead_model(*run, model, COORDINATES_UNIT, COLORS_UNIT, AfterError::Continue)) {
             GltfSummary summary;
-            const std::string glb = build_glb(model, summary);
+            const std::string glb = build_glb(*run, model, summary);
             fault = glb_fault(glb, summary, model);
         }
     } catch (const RunEnded& ended) {
         status = ended.status;
     }
-    close_all_units_quietly();
-    take_console_output();
+    close_all_units_quietly(*run);
     if (status != 0 && status != 59 && status != 64) fault = "unexpected end of the run";
     if (fault) {
         ::dprintf(report_fd(), "gltf: %s (status %d)\n", fault, status);

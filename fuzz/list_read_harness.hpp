@@ -61,10 +61,10 @@ inline ReadTarget list_target(ListReadVariables& variables, int kind, int k) {
 }
 
 // One read of `count` targets; false at the end of the text.
-inline bool read_targets(bool fails_at_end, const ReadTarget* t, int count) {
-    auto read = [fails_at_end](std::initializer_list<ReadTarget> targets) {
-        if (!fails_at_end) return read_list(LIST_READ_UNIT, targets);
-        read_list_or_fail(LIST_READ_UNIT, targets);
+inline bool read_targets(Units& units, bool fails_at_end, const ReadTarget* t, int count) {
+    auto read = [&units, fails_at_end](std::initializer_list<ReadTarget> targets) {
+        if (!fails_at_end) return read_list(units, LIST_READ_UNIT, targets);
+        read_list_or_fail(units, LIST_READ_UNIT, targets);
         return true;
     };
     switch (count) {
@@ -79,15 +79,15 @@ inline bool read_targets(bool fails_at_end, const ReadTarget* t, int count) {
     }
 }
 
-inline void serve_list_read_text(const std::uint8_t* text, std::size_t size, bool through_file) {
+inline void serve_list_read_text(Units& units, const std::uint8_t* text, std::size_t size, bool through_file) {
     std::string content(reinterpret_cast<const char*>(text), size);
     if (!through_file) {
-        attach_input_text(LIST_READ_UNIT, std::move(content), "fuzz-input");
+        attach_input_text(units, LIST_READ_UNIT, std::move(content), "fuzz-input");
         return;
     }
     const std::string path = harness_scratch().file("input");
     std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
-    open_old(LIST_READ_UNIT, path);
+    open_old(units, LIST_READ_UNIT, path);
 }
 
 inline ListReadOutcome run_list_read_input(const std::uint8_t* data, std::size_t size) {
@@ -102,26 +102,26 @@ inline ListReadOutcome run_list_read_input(const std::uint8_t* data, std::size_t
     ReadTarget targets[MAX_LIST_TARGETS] = {
         variables.integers[0], variables.integers[1], variables.integers[2], variables.integers[3],
         variables.integers[4], variables.integers[5], variables.integers[6], variables.integers[7]};
+    Units units;
     try {
-        serve_list_read_text(data + LIST_READ_HEADER, size - LIST_READ_HEADER, through_file);
+        serve_list_read_text(units, data + LIST_READ_HEADER, size - LIST_READ_HEADER, through_file);
         auto next_read = [&] {
             for (int k = 0; k < count; ++k) {
                 const int place = (k + outcome.reads) % count;
                 targets[k] = list_target(variables, (kinds >> (2 * place)) & 3, k);
             }
             ++outcome.reads;
-            const bool read = read_targets(outcome.fails_at_end, targets, count);
+            const bool read = read_targets(units, outcome.fails_at_end, targets, count);
             for (float real : variables.reals) outcome.non_finite_real |= !std::isfinite(real);
             return read;
         };
         while (next_read()) {
         }
-        rewind_unit(LIST_READ_UNIT);
+        rewind_unit(units, LIST_READ_UNIT);
         (void)next_read();
     } catch (const RunEnded& ended) {
         outcome.status = ended.status;
     }
-    close_all_units_quietly();
     return outcome;
 }
 

@@ -22,6 +22,7 @@
 #include <cstring>
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,6 +31,7 @@
 #include "driver/bead_model.hpp"
 #include "driver/case_driver.hpp"
 #include "driver/model_reader.hpp"
+#include "driver/run.hpp"
 #include "fuzz/case_harness.hpp"
 #include "fuzz/harness_scratch.hpp"
 #include "fuzz/non_finite_spelling.hpp"
@@ -177,9 +179,10 @@ struct SessionOutcome {
 // The name the program reads at the prompt, read by its own reader.
 inline std::optional<std::string> typed_name(const std::string& console) {
     Name name = make_name("");
+    Units units;
     try {
-        attach_input_text(CONSOLE_INPUT_UNIT, console, "stdin");
-        read_list_or_fail(CONSOLE_INPUT_UNIT, {name});
+        attach_input_text(units, CONSOLE_INPUT_UNIT, console, "stdin");
+        read_list_or_fail(units, CONSOLE_INPUT_UNIT, {name});
     } catch (const RunEnded&) {
         return std::nullopt;
     }
@@ -211,22 +214,21 @@ inline SessionOutcome run_session_input(const std::uint8_t* data, std::size_t si
     prepare_scratch(folder, input->main_input);
     outcome.before = folder_contents(folder);
     outcome.main_input_name = typed_name(input->console);
-    close_all_units_quietly();
 
-    std::memset(static_cast<void*>(&bead_model()), 0, sizeof(BeadModel));
-    capture_console_output();
+    const auto run = std::make_unique<Run>();
+    capture_console_output(*run);
     {
         WorkingFolder in_scratch(folder);
         try {
-            attach_input_text(CONSOLE_INPUT_UNIT, input->console, "stdin");
-            run_cases();
-            close_all_units();
-        } catch (const RunEnded& ended) {
-            outcome.status = finish_run(ended);
+            attach_input_text(*run, CONSOLE_INPUT_UNIT, input->console, "stdin");
+            run_cases(*run);
+            close_all_units(*run);
+        } catch (RunEnded& ended) {
+            outcome.status = finish_run(*run, ended);
         }
-        close_all_units_quietly();
+        close_all_units_quietly(*run);
     }
-    outcome.console = take_console_output();
+    outcome.console = take_console_output(*run);
     outcome.after = folder_contents(folder);
     outcome.log = outcome.after.count(LOG_NAME) ? outcome.after.at(LOG_NAME) : "";
     return outcome;

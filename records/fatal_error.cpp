@@ -2,12 +2,10 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <unistd.h>
 
 #include "platform/platform.hpp"
 #include "records/run_end.hpp"
 #include "records/units.hpp"
-#include "records/write_all.hpp"
 
 namespace sferonda {
 
@@ -41,31 +39,49 @@ std::string fatal_error_line(IoError error, int unit, std::string_view full_path
     return line;
 }
 
-void fatal_io_error(IoError error, int unit) {
-    fatal_io_error(error, unit, unit_path(unit));
+void fatal_io_error(Units& units, IoError error, int unit) {
+    fatal_io_error(units, error, unit, unit_path(units, unit));
 }
 
-void fatal_io_error(IoError error, int unit, std::string_view full_path) {
+void fatal_io_error(Units& units, IoError error, int unit, std::string_view full_path) {
     std::string line = fatal_error_line(error, unit, full_path);
     // What the console was told before the failure comes before the fatal line.
-    if (unit != CONSOLE_OUTPUT_UNIT) output_unit(CONSOLE_OUTPUT_UNIT).try_flush();
-    // Nothing is left to report a failure to: the status still tells it.
-    write_all(STDERR_FILENO, line + "\r\n");
-    abort_run(static_cast<int>(error));
+    if (unit != CONSOLE_OUTPUT_UNIT) output_unit(units, CONSOLE_OUTPUT_UNIT).try_flush();
+    units.report_fatal_line(line + "\r\n");
+    throw RunEnded{static_cast<int>(error), unit, std::string(full_path), std::move(line)};
 }
 
-void fatal_memory_error() {
-    static bool ending = false;  // an allocation failing while the units are written out comes back here
-    char line[64];
+namespace {
+
+// Writes out the units once (an allocation failing meanwhile comes back
+// here) and reports the line, built in `line` without allocating; answers
+// the line with its line end.
+std::string_view report_memory_error(Units& units, char (&line)[64]) {
     const int length = std::snprintf(line, sizeof line, "%s (%i): %s\r\n", "forrtl: severe",
                                      static_cast<int>(IoError::InsufficientMemory),
                                      message_pattern(IoError::InsufficientMemory));
-    if (!ending) {
-        ending = true;
-        close_all_units_quietly();
+    if (!units.ending_for_memory) {
+        units.ending_for_memory = true;
+        close_all_units_quietly(units);
     }
-    write_all(STDERR_FILENO, std::string_view(line, static_cast<std::size_t>(length)));
+    const std::string_view record(line, static_cast<std::size_t>(length));
+    units.report_fatal_line(record);
+    return record;
+}
+
+}  // namespace
+
+void fatal_memory_error(Units& units) {
+    char line[64];
+    report_memory_error(units, line);
     std::_Exit(fatal_exit_status(static_cast<int>(IoError::InsufficientMemory)));
+}
+
+RunEnded memory_error_ending(Units& units) {
+    char line[64];
+    const std::string_view record = report_memory_error(units, line);
+    const std::string_view without_line_end = record.substr(0, record.size() - 2);
+    return RunEnded{static_cast<int>(IoError::InsufficientMemory), 0, "", std::string(without_line_end)};
 }
 
 }  // namespace sferonda

@@ -65,8 +65,8 @@ void write_whole_record(OutputBuffer& out, const RecordImage& image, std::span<c
 
 }  // namespace
 
-void write_formatted(int unit, const Layout& layout, std::span<const Value> values) {
-    OutputBuffer& out = output_unit(unit);
+void write_formatted(Units& units, int unit, const Layout& layout, std::span<const Value> values) {
+    OutputBuffer& out = output_unit(units, unit);
     if (values.size() == layout.field_count()) {
         write_whole_record(out, layout.image(out.line_end()), values);
         return;
@@ -90,12 +90,12 @@ void write_formatted(int unit, const Layout& layout, std::span<const Value> valu
     out.end_line();
 }
 
-void write_formatted(int unit, const Layout& layout, std::initializer_list<Value> values) {
-    write_formatted(unit, layout, std::span<const Value>(values.begin(), values.size()));
+void write_formatted(Units& units, int unit, const Layout& layout, std::initializer_list<Value> values) {
+    write_formatted(units, unit, layout, std::span<const Value>(values.begin(), values.size()));
 }
 
-void write_text_record(int unit, std::string_view text) {
-    OutputBuffer& out = output_unit(unit);
+void write_text_record(Units& units, int unit, std::string_view text) {
+    OutputBuffer& out = output_unit(units, unit);
     out.append(text);
     out.end_line();
 }

@@ -10,13 +10,13 @@
 
 namespace sferonda {
 
-LineSource::LineSource(int fd, int unit)
-    : fd_(fd), unit_(unit), from_memory_(false), buffer_(BLOCK_SIZE + READ_AHEAD) {}
+LineSource::LineSource(Units& units, int fd, int unit)
+    : units_(units), fd_(fd), unit_(unit), from_memory_(false), buffer_(BLOCK_SIZE + READ_AHEAD) {}
 
 // The text is held as a file's blocks are, but served only by refill(),
 // which looks at its start as at a file's.
-LineSource::LineSource(std::string text, int unit)
-    : fd_(-1), unit_(unit), from_memory_(true), buffer_(text.begin(), text.end()) {
+LineSource::LineSource(Units& units, std::string text, int unit)
+    : units_(units), fd_(-1), unit_(unit), from_memory_(true), buffer_(text.begin(), text.end()) {
     buffer_.resize(buffer_.size() + READ_AHEAD);
 }
 
@@ -114,7 +114,7 @@ void LineSource::look_at_start() {
         case TextStart::Undecided: return;  // the callers read on
         case TextStart::Plain: break;
         case TextStart::Utf8Mark: begin_ += UTF8_MARK.size(); break;
-        case TextStart::Utf16: refuse_utf16_text(unit_);
+        case TextStart::Utf16: refuse_utf16_text(units_, unit_);
     }
     at_start_ = false;
 }
@@ -139,7 +139,7 @@ void LineSource::read_block() {
             at_end_ = true;
             return;
         }
-        if (errno != EINTR) fatal_io_error(IoError::ReadFailure, unit_);
+        if (errno != EINTR) fatal_io_error(units_, IoError::ReadFailure, unit_);
     }
 }
 
@@ -149,7 +149,7 @@ void LineSource::rewind() {
     begin_ = end_ = 0;
     at_end_ = false;
     at_start_ = true;
-    if (!from_memory_ && ::lseek(fd_, 0, SEEK_SET) < 0) fatal_io_error(IoError::ReadFailure, unit_);
+    if (!from_memory_ && ::lseek(fd_, 0, SEEK_SET) < 0) fatal_io_error(units_, IoError::ReadFailure, unit_);
 }
 
 }  // namespace sferonda

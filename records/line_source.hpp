@@ -11,6 +11,8 @@
 
 namespace sferonda {
 
+class Units;
+
 class LineSource {
 public:
     // Bytes read from the file at a time; a line may be longer.
@@ -23,10 +25,11 @@ public:
     // that a scan may take eight bytes at a time without a bound to test.
     static constexpr std::size_t READ_AHEAD = 8;
 
-    // Reads from the open descriptor `fd` (not closed here); `unit` names it in errors.
-    LineSource(int fd, int unit);
+    // Reads from the open descriptor `fd` (not closed here); `unit` names it
+    // in the errors, which end the run of `units`.
+    LineSource(Units& units, int fd, int unit);
     // Serves the lines of `text` itself.
-    LineSource(std::string text, int unit);
+    LineSource(Units& units, std::string text, int unit);
 
     // The next line without its line feed, or its first LINE_WINDOW bytes or
     // so when it goes on (continues()); a carriage return before the line
@@ -72,6 +75,7 @@ private:
     void look_at_start();
     bool take_buffered_line(std::string_view& line);
 
+    Units& units_;
     int fd_;
     int unit_;
     bool from_memory_;

@@ -110,34 +110,34 @@ T decimal_value(std::string_view text, const number_scan::ScannedNumber& number)
     return value;
 }
 
-[[noreturn]] void conversion_error(int unit) { fatal_io_error(IoError::ConversionError, unit); }
-[[noreturn]] void syntax_error(int unit) { fatal_io_error(IoError::SyntaxError, unit); }
+[[noreturn]] void conversion_error(Units& units, int unit) { fatal_io_error(units, IoError::ConversionError, unit); }
+[[noreturn]] void syntax_error(Units& units, int unit) { fatal_io_error(units, IoError::SyntaxError, unit); }
 
 // Digits beyond the 32-bit range, and values in the form of a real, which
 // are truncated toward zero.
-std::int32_t integer_value(std::string_view text, int unit) {
+std::int32_t integer_value(Units& units, std::string_view text, int unit) {
     const number_scan::ScannedNumber number = scan_token(text);
-    if (!is_whole_number(number, text)) conversion_error(unit);
+    if (!is_whole_number(number, text)) conversion_error(units, unit);
     std::int32_t plain = 0;
     if (number_scan::plain_integer(number, plain)) return plain;
     double value = std::trunc(decimal_value<double>(text, number));
-    if (!std::isfinite(value) || value < -2147483648.0 || value > 2147483647.0) conversion_error(unit);
+    if (!std::isfinite(value) || value < -2147483648.0 || value > 2147483647.0) conversion_error(units, unit);
     return static_cast<std::int32_t>(value);
 }
 
 // No model value can mean infinity: a real that rounds beyond the largest
 // float is as unreadable as one with a stray letter.
-float finite_or_conversion_error(float value, int unit) {
-    if (std::isinf(value)) conversion_error(unit);
+float finite_or_conversion_error(Units& units, float value, int unit) {
+    if (std::isinf(value)) conversion_error(units, unit);
     return value;
 }
 
-float real_value(std::string_view text, int unit) {
+float real_value(Units& units, std::string_view text, int unit) {
     const number_scan::ScannedNumber number = scan_token(text);
-    if (!is_whole_number(number, text)) conversion_error(unit);
+    if (!is_whole_number(number, text)) conversion_error(units, unit);
     float value;
     if (number_scan::short_real(number, value)) return value;
-    return finite_or_conversion_error(decimal_value<float>(text, number), unit);
+    return finite_or_conversion_error(units, decimal_value<float>(text, number), unit);
 }
 
 // One value as found in the text: an unquoted token of the current line, or
@@ -148,21 +148,21 @@ struct FoundValue {
     Name text;  // filled whole by the quoted read, untouched otherwise
 };
 
-void assign(const ReadTarget& target, const FoundValue& value, int unit) {
+void assign(Units& units, const ReadTarget& target, const FoundValue& value, int unit) {
     switch (target.kind()) {
         case ReadTarget::Kind::Integer:
-            if (value.quoted) conversion_error(unit);
-            target.integer() = integer_value(value.token, unit);
+            if (value.quoted) conversion_error(units, unit);
+            target.integer() = integer_value(units, value.token, unit);
             return;
         case ReadTarget::Kind::Real:
-            if (value.quoted) conversion_error(unit);
-            target.real() = real_value(value.token, unit);
+            if (value.quoted) conversion_error(units, unit);
+            target.real() = real_value(units, value.token, unit);
             return;
         case ReadTarget::Kind::Text:
             if (value.quoted) {
                 target.text() = value.text;
             } else {
-                if (value.token.size() > MAX_TEXT_VALUE) syntax_error(unit);
+                if (value.token.size() > MAX_TEXT_VALUE) syntax_error(units, unit);
                 target.text() = make_name(value.token);
             }
             return;
@@ -172,8 +172,9 @@ void assign(const ReadTarget& target, const FoundValue& value, int unit) {
 // The read position on a unit: the current line and the place in it.
 class Cursor {
 public:
-    explicit Cursor(int unit) : unit_(unit), source_(input_unit(unit)) {}
+    Cursor(Units& units, int unit) : units_(units), unit_(unit), source_(input_unit(units, unit)) {}
 
+    Units& units() const { return units_; }
     int unit() const { return unit_; }
 
     // Moves to the start of the next line; false at the end of the file.
@@ -248,7 +249,7 @@ public:
         if (digits_end == at_ || digits_end == line_.size() || line_[digits_end] != '*') return 0;
         std::int32_t count = 0;
         auto [end, error] = std::from_chars(line_.data() + at_, line_.data() + digits_end, count);
-        if (error != std::errc{} || count == 0) syntax_error(unit_);
+        if (error != std::errc{} || count == 0) syntax_error(units_, unit_);
         at_ = digits_end + 1;
         return count;
     }
@@ -278,7 +279,7 @@ public:
                 ++at_;  // a doubled quote stands for one
             }
             if (length < text.size()) text[length] = c;
-            if (++length > MAX_TEXT_VALUE) syntax_error(unit_);
+            if (++length > MAX_TEXT_VALUE) syntax_error(units_, unit_);
         }
     }
 
@@ -306,10 +307,11 @@ private:
         if (target.kind() == ReadTarget::Kind::Integer) return scan_plain_integer(at, end, target.integer());
         float value;
         if (target.kind() != ReadTarget::Kind::Real || !scan_short_real(at, end, value)) return false;
-        target.real() = finite_or_conversion_error(value, unit_);
+        target.real() = finite_or_conversion_error(units_, value, unit_);
         return true;
     }
 
+    Units& units_;
     int unit_;
     LineSource& source_;
     std::string_view line_;
@@ -325,22 +327,22 @@ using TargetIterator = std::initializer_list<ReadTarget>::iterator;
 ReadEnd serve_value(Cursor& cursor, std::int32_t count, TargetIterator& next, TargetIterator end) {
     FoundValue value;
     if (is_quote(cursor.current())) {
-        if (next->kind() != ReadTarget::Kind::Text) conversion_error(cursor.unit());
+        if (next->kind() != ReadTarget::Kind::Text) conversion_error(cursor.units(), cursor.unit());
         if (!cursor.take_quoted(value.text)) return ReadEnd::EndOfFile;
         value.quoted = true;
     } else {
         value.token = cursor.take_unquoted();
         if (cursor.value_cut_short()) {
-            if (next->kind() == ReadTarget::Kind::Text) syntax_error(cursor.unit());
-            conversion_error(cursor.unit());
+            if (next->kind() == ReadTarget::Kind::Text) syntax_error(cursor.units(), cursor.unit());
+            conversion_error(cursor.units(), cursor.unit());
         }
     }
-    for (; count > 0 && next != end; --count, ++next) assign(*next, value, cursor.unit());
+    for (; count > 0 && next != end; --count, ++next) assign(cursor.units(), *next, value, cursor.unit());
     return ReadEnd::Complete;
 }
 
-ReadEnd read_values(int unit, std::initializer_list<ReadTarget> targets) {
-    Cursor cursor(unit);
+ReadEnd read_values(Units& units, int unit, std::initializer_list<ReadTarget> targets) {
+    Cursor cursor(units, unit);
     if (!cursor.next_line()) return ReadEnd::EndOfFile;
     if (cursor.serve_plain_line(targets)) return ReadEnd::Complete;
     TargetIterator next = targets.begin();
@@ -376,12 +378,12 @@ ReadEnd read_values(int unit, std::initializer_list<ReadTarget> targets) {
 
 }  // namespace
 
-bool read_list(int unit, std::initializer_list<ReadTarget> targets) {
-    return read_values(unit, targets) == ReadEnd::Complete;
+bool read_list(Units& units, int unit, std::initializer_list<ReadTarget> targets) {
+    return read_values(units, unit, targets) == ReadEnd::Complete;
 }
 
-void read_list_or_fail(int unit, std::initializer_list<ReadTarget> targets) {
-    if (read_values(unit, targets) == ReadEnd::EndOfFile) fatal_io_error(IoError::EndOfFile, unit);
+void read_list_or_fail(Units& units, int unit, std::initializer_list<ReadTarget> targets) {
+    if (read_values(units, unit, targets) == ReadEnd::EndOfFile) fatal_io_error(units, IoError::EndOfFile, unit);
 }
 
 }  // namespace sferonda

@@ -9,6 +9,8 @@
 
 namespace sferonda {
 
+class Units;
+
 // One variable of a read: a 32-bit integer, a 32-bit real or a 30-character name.
 class ReadTarget {
 public:
@@ -33,9 +35,9 @@ private:
 // One read from `unit`, starting on the line after the previous read.
 // True when every target is served or a slash ended the read; false when
 // the file ends first (targets served so far keep their new values).
-[[nodiscard]] bool read_list(int unit, std::initializer_list<ReadTarget> targets);
+[[nodiscard]] bool read_list(Units& units, int unit, std::initializer_list<ReadTarget> targets);
 
 // The same read with no end-of-file branch: the end of the file is fatal error 24.
-void read_list_or_fail(int unit, std::initializer_list<ReadTarget> targets);
+void read_list_or_fail(Units& units, int unit, std::initializer_list<ReadTarget> targets);
 
 }  // namespace sferonda

@@ -56,8 +56,8 @@ private:
 
 }  // namespace
 
-void write_list(int unit, std::initializer_list<Value> values) {
-    ListLine line(output_unit(unit));
+void write_list(Units& units, int unit, std::initializer_list<Value> values) {
+    ListLine line(output_unit(units, unit));
     for (const Value& value : values) {
         if (value.kind() == Value::Kind::Integer) {
             line.put_integer(value.integer());

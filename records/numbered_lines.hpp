@@ -297,10 +297,10 @@ template <class... Value>
 // columns[n] (each column an array of std::int32_t or float indexed by the
 // line number). Answers the number of the first line not read.
 template <class... Value>
-std::int32_t read_numbered_lines(int unit, std::int32_t first, std::int32_t last, Value*... columns) {
+std::int32_t read_numbered_lines(Units& units, int unit, std::int32_t first, std::int32_t last, Value*... columns) {
     // The count goes one past the last line.
     if (first < 1 || last >= numbered_lines::NumberText::LARGEST) return first;
-    LineSource& source = input_unit(unit);
+    LineSource& source = input_unit(units, unit);
     std::int32_t number = first;
     numbered_lines::NumberText number_text(number);
     while (number <= last) {

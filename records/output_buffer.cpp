@@ -11,8 +11,8 @@ namespace {
 constexpr std::size_t OUTPUT_BLOCK_SIZE = 64 * 1024;
 }
 
-OutputBuffer::OutputBuffer(int fd, int unit, bool console)
-    : fd_(fd), unit_(unit), console_(console), buffer_(OUTPUT_BLOCK_SIZE) {}
+OutputBuffer::OutputBuffer(Units& units, int fd, int unit, bool console)
+    : units_(units), fd_(fd), unit_(unit), console_(console), buffer_(OUTPUT_BLOCK_SIZE) {}
 
 char* OutputBuffer::grab_after_flush(std::size_t count) {
     flush();
@@ -22,7 +22,7 @@ char* OutputBuffer::grab_after_flush(std::size_t count) {
 }
 
 void OutputBuffer::flush() {
-    if (!try_flush()) fatal_io_error(IoError::WriteFailure, unit_);
+    if (!try_flush()) fatal_io_error(units_, IoError::WriteFailure, unit_);
 }
 
 bool OutputBuffer::try_flush() {

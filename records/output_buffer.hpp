@@ -14,13 +14,16 @@
 
 namespace sferonda {
 
+class Units;
+
 class OutputBuffer {
 public:
     // Writes to `fd` (not closed here). The console ends lines as the
     // system's text files do (a line feed, CR LF on Windows) and holds
     // free-form lines of 79 characters; files end lines with carriage return
     // and line feed and hold 80.
-    OutputBuffer(int fd, int unit, bool console);
+    // A failed write ends the run of `units`.
+    OutputBuffer(Units& units, int fd, int unit, bool console);
 
     // `count` contiguous bytes to be filled by the caller, appended to the record.
     char* grab(std::size_t count) {
@@ -62,6 +65,7 @@ public:
 private:
     char* grab_after_flush(std::size_t count);
 
+    Units& units_;
     int fd_;
     int unit_;
     bool console_;

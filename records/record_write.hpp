@@ -11,15 +11,17 @@
 
 namespace sferonda {
 
+class Units;
+
 // Pours `values` into `layout` in order; the walk stops at the first data
 // field that finds no value left.
-void write_formatted(int unit, const Layout& layout, std::span<const Value> values);
-void write_formatted(int unit, const Layout& layout, std::initializer_list<Value> values = {});
+void write_formatted(Units& units, int unit, const Layout& layout, std::span<const Value> values);
+void write_formatted(Units& units, int unit, const Layout& layout, std::initializer_list<Value> values = {});
 
 // A formatted record made of one literal text.
-void write_text_record(int unit, std::string_view text);
+void write_text_record(Units& units, int unit, std::string_view text);
 
 // A free-form record of texts and integers.
-void write_list(int unit, std::initializer_list<Value> values);
+void write_list(Units& units, int unit, std::initializer_list<Value> values);
 
 }  // namespace sferonda

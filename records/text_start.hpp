@@ -8,6 +8,8 @@
 
 namespace sferonda {
 
+class Units;
+
 enum class TextStart {
     Undecided,  // the bytes so far begin a mark: more are needed to tell
     Plain,
@@ -28,6 +30,6 @@ constexpr TextStart text_start(std::string_view start, bool whole) {
 
 // The console record that says the input on `unit` is UTF-16 and how to
 // save it as UTF-8, then the conversion error that its first value would be.
-[[noreturn]] void refuse_utf16_text(int unit);
+[[noreturn]] void refuse_utf16_text(Units& units, int unit);
 
 }  // namespace sferonda

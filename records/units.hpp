@@ -1,9 +1,14 @@
 #pragma once
 // Files addressed by unit number, as every routine of the program names them.
 
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "platform/platform.hpp"
 #include "records/line_source.hpp"
 #include "records/output_buffer.hpp"
 
@@ -12,50 +17,90 @@ namespace sferonda {
 constexpr int CONSOLE_INPUT_UNIT = 5;   // standard input
 constexpr int CONSOLE_OUTPUT_UNIT = 6;  // standard output
 
+// One unit number's file: its descriptor, its full path for the fatal
+// lines, and its buffer for reading or writing.
+struct UnitSlot {
+    int fd = -1;
+    std::string path;
+    std::optional<FileIdentity> identity;  // of the regular file open on fd
+    std::unique_ptr<LineSource> input;
+    std::unique_ptr<OutputBuffer> output;
+};
+
+// Takes a fatal line with its line end, as a console would show it.
+using ErrorSink = std::function<void(std::string_view record)>;
+
+// The files of one run by unit number, the console's input and output, and
+// where its fatal line goes. Every routine that reads or writes a unit is
+// handed the run's table, so that runs never share one.
+class Units {
+public:
+    static constexpr int UNIT_LIMIT = 100;
+
+    // Fatal lines go to standard error until told otherwise.
+    Units();
+    // Closes what is still open, reporting nothing.
+    ~Units();
+    Units(const Units&) = delete;
+    Units& operator=(const Units&) = delete;
+
+    UnitSlot& slot(int unit);
+    UnitSlot& console_input();
+    UnitSlot& console_output();
+
+    // A host that takes the fatal line from the run's ending gives a sink that keeps nothing.
+    void set_error_sink(ErrorSink sink) { error_sink_ = std::move(sink); }
+    void report_fatal_line(std::string_view record) const { error_sink_(record); }
+
+    // Set once a failed allocation has begun to end the run: another one while
+    // the units are written out must not start over.
+    bool ending_for_memory = false;
+
+private:
+    std::array<UnitSlot, UNIT_LIMIT> slots_;
+    ErrorSink error_sink_;
+};
+
 // Opens an existing file for reading (status old). Fatal error 29 when it
 // does not exist, 30 when it cannot be read, is a folder or its name holds
 // a NUL byte.
-void open_old(int unit, std::string_view file_name);
+void open_old(Units& units, int unit, std::string_view file_name);
 
 // Opens a file for writing (status unknown): created when absent, emptied
 // when present. Fatal error 30 when it cannot be created, when its name
 // holds a NUL byte, when it is the same file as one open on another unit
 // (which then keeps its contents), or when the system would not take the
 // name for an ordinary file (a device such as NUL on Windows).
-void open_unknown(int unit, std::string_view file_name);
+void open_unknown(Units& units, int unit, std::string_view file_name);
 
 // The same for a file that one run at a time may write, such as the log:
 // it is locked before it is emptied and stays locked while the unit is
 // open. Fatal error 30, the file untouched, when another run holds it.
-void open_unknown_for_this_run(int unit, std::string_view file_name);
+void open_unknown_for_this_run(Units& units, int unit, std::string_view file_name);
 
 // Writes out what is buffered and closes the unit; fatal error 38 on failure.
-void close_unit(int unit);
+void close_unit(Units& units, int unit);
 
-void rewind_unit(int unit);
+void rewind_unit(Units& units, int unit);
 
-LineSource& input_unit(int unit);
-OutputBuffer& output_unit(int unit);
-bool is_open(int unit);
+LineSource& input_unit(Units& units, int unit);
+OutputBuffer& output_unit(Units& units, int unit);
+bool is_open(Units& units, int unit);
 
 // The full path name of the file on `unit`, as the fatal error line shows it.
-std::string_view unit_path(int unit);
+std::string_view unit_path(Units& units, int unit);
 
 // Writes out the buffers of all open output units; fatal error 38 on failure.
-void flush_output_units();
+void flush_output_units(Units& units);
 // Writes out and closes every open file unit and writes out the console; fatal error 38 on failure.
-void close_all_units();
+void close_all_units(Units& units);
 // Writes out and closes every open unit, reporting nothing; false if a write failed.
-bool close_all_units_quietly();
-
-// Closes every unit, reporting nothing, and forgets the consoles' state (a
-// capture, an attached input): the next run starts as a fresh process would.
-void reset_units();
+bool close_all_units_quietly(Units& units);
 
 // For tests and harnesses: serve `text` on an input unit and keep the
 // console's output in memory.
-void attach_input_text(int unit, std::string text, std::string_view file_name);
-void capture_console_output();
-std::string take_console_output();
+void attach_input_text(Units& units, int unit, std::string text, std::string_view file_name);
+void capture_console_output(Units& units);
+std::string take_console_output(Units& units);
 
 }  // namespace sferonda

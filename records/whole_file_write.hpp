@@ -7,6 +7,8 @@
 
 namespace sferonda {
 
+class Units;
+
 // Writes `bytes` to a new file beside `path` (same folder, a name of its own)
 // and renames it to `path` at the end, replacing any file of that name only
 // then, with the earlier file's owner and permissions. A symbolic link is
@@ -17,6 +19,6 @@ namespace sferonda {
 // the links loop, 38 when it cannot be written, closed or renamed, the line
 // naming `path` either way. A folder is fatal error 30 too; a device or pipe
 // is written straight into.
-void write_whole_file(const std::string& path, std::string_view bytes, int unit);
+void write_whole_file(Units& units, const std::string& path, std::string_view bytes, int unit);
 
 }  // namespace sferonda

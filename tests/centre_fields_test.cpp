@@ -36,11 +36,12 @@ TEST(CentreFields, EachBeadAndAxisHasItsOwnColumns) {
 TEST(CentreFieldsDeathTest, GoOnlyWhereAnE13_5FieldGoes) {
     const std::array<float, 2> coordinate{0.0f, 1.5f};
     const CentreFields centres(1, coordinate, coordinate, coordinate);
-    capture_console_output();
-    write_formatted(CONSOLE_OUTPUT_UNIT, Layout("(E13.5)"), {centres.x(1)});
+    Units units;
+    capture_console_output(units);
+    write_formatted(units, CONSOLE_OUTPUT_UNIT, Layout("(E13.5)"), {centres.x(1)});
     for (const char* notation : {"(F13.5)", "(E13.4)", "(E14.5)"}) {
         SCOPED_TRACE(notation);
-        EXPECT_DEATH(write_formatted(CONSOLE_OUTPUT_UNIT, Layout(notation), {centres.x(1)}), "fits_field");
+        EXPECT_DEATH(write_formatted(units, CONSOLE_OUTPUT_UNIT, Layout(notation), {centres.x(1)}), "fits_field");
     }
 }
 

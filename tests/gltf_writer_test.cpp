@@ -142,7 +142,7 @@ GltfOptions options(std::string_view scene_name, bool instanced = false) {
 class GltfWriter : public WriterTest {
 protected:
     GlbParts build(GltfSummary& summary, const GltfOptions& options = {}) {
-        GlbParts parts = open_glb(build_glb(*model_, summary, options));
+        GlbParts parts = open_glb(build_glb(*run_, *model_, summary, options));
         expect_consistent(parts);
         expect_one_root(parts.json, options.scene_name);
         return parts;

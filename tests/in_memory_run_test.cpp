@@ -7,8 +7,12 @@
 
 #include <filesystem>
 #include <map>
+#include <new>
+#include <string>
 
 #include "driver/in_memory_run.hpp"
+#include "records/run_end.hpp"
+#include "records/units.hpp"
 #include "tests/support/process_run.hpp"
 #include "tests/support/scratch.hpp"
 
@@ -123,6 +127,33 @@ TEST(InMemoryRun, GltfIsTheCommandsFile) {
     EXPECT_EQ(model.connector_beads[0], 1);
     EXPECT_EQ(model.connector_beads[1], 2);
     EXPECT_EQ(model.connector_radii[0], 0.25f);
+}
+
+// Each run has a model of its own: a null value keeps what the model held
+// before the run, which is nothing from an earlier run.
+TEST(InMemoryRun, ARunStartsFromAnEmptyModel) {
+    const ScratchDirectory scratch;
+    const MemoryFile colors{"one.col", "1\n1 2\n0\n"};
+    const MemoryRunResult first =
+        run_gltf_in_memory(scratch.file("run"), {"one.dat", "1\n1 5 2 3 0.5\n0\n"}, colors, "one");
+    ASSERT_EQ(first.model.beads.size(), 4u);
+    EXPECT_EQ(first.model.beads[0], 5.0f);
+    const MemoryRunResult second =
+        run_gltf_in_memory(scratch.file("run"), {"one.dat", "1\n1,,2,3,0.5\n0\n"}, colors, "one");
+    ASSERT_EQ(second.model.beads.size(), 4u);
+    EXPECT_EQ(second.model.beads[0], 0.0f);
+}
+
+// Memory that a run inside a host cannot have ends that run, not the host.
+TEST(InMemoryRun, AFailedAllocationEndsTheRunAsError41) {
+    Units units;
+    std::string reported;
+    units.set_error_sink([&](std::string_view record) { reported += record; });
+    const RunOutcome outcome = run_to_end(units, []() -> int { throw std::bad_alloc(); });
+    EXPECT_EQ(outcome.ending, RunEnding::Fatal);
+    EXPECT_EQ(outcome.status, 41);
+    EXPECT_EQ(outcome.fatal_line, "forrtl: severe (41): insufficient virtual memory");
+    EXPECT_EQ(reported, outcome.fatal_line + "\r\n");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "records/line_source.hpp"
 #include "records/text_start.hpp"
+#include "records/units.hpp"
 
 #include <gtest/gtest.h>
 
@@ -40,7 +41,8 @@ std::vector<std::string> lines_of_file(const testing::ScratchDirectory& scratch,
     scratch.write("lines.txt", content);
     const int fd = ::open(scratch.file("lines.txt").c_str(), O_RDONLY);
     EXPECT_GE(fd, 0);
-    LineSource source(fd, 4);
+    Units units;
+    LineSource source(units, fd, 4);
     std::vector<std::string> lines;
     std::string_view line;
     while (source.next_line(line)) lines.emplace_back(line);

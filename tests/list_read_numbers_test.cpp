@@ -14,6 +14,12 @@
 namespace sferonda {
 namespace {
 
+// The units these tests read from, kept for every test, as one run keeps them.
+Units& test_units() {
+    static Units units;
+    return units;
+}
+
 constexpr int UNIT = 4;
 
 struct EdgeCase {
@@ -48,9 +54,9 @@ TEST(ShortReals, GiveTheNearestFloatOnBothSidesOfTheDirectConversion) {
     };
     for (const EdgeCase& edge : cases) {
         SCOPED_TRACE(edge.text);
-        attach_input_text(UNIT, std::string(edge.text) + "\n", "numbers.dat");
+        attach_input_text(test_units(), UNIT, std::string(edge.text) + "\n", "numbers.dat");
         float value = -1.0f;
-        read_list_or_fail(UNIT, {value});
+        read_list_or_fail(test_units(), UNIT, {value});
         EXPECT_EQ(value, edge.expected);
     }
 }
@@ -58,9 +64,9 @@ TEST(ShortReals, GiveTheNearestFloatOnBothSidesOfTheDirectConversion) {
 TEST(ShortReals, NegativeZeroKeepsItsSign) {
     for (const char* text : {"-0", "-0.0", "-0.000E5"}) {
         SCOPED_TRACE(text);
-        attach_input_text(UNIT, std::string(text) + "\n", "numbers.dat");
+        attach_input_text(test_units(), UNIT, std::string(text) + "\n", "numbers.dat");
         float value = 1.0f;
-        read_list_or_fail(UNIT, {value});
+        read_list_or_fail(test_units(), UNIT, {value});
         EXPECT_EQ(value, 0.0f);
         EXPECT_TRUE(std::signbit(value));
     }
@@ -69,9 +75,9 @@ TEST(ShortReals, NegativeZeroKeepsItsSign) {
 // A number directly followed by a repeat mark, a quote or a letter is not a
 // plain number: the general steps read it, as a repeat count or as an error.
 TEST(ShortReals, NumbersRunIntoOtherCharactersTakeTheGeneralSteps) {
-    attach_input_text(UNIT, "2*1.5 4,5/6\n", "numbers.dat");
+    attach_input_text(test_units(), UNIT, "2*1.5 4,5/6\n", "numbers.dat");
     float a = 0, b = 0, c = 0, d = 0, e = -1;
-    read_list_or_fail(UNIT, {a, b, c, d, e});
+    read_list_or_fail(test_units(), UNIT, {a, b, c, d, e});
     EXPECT_EQ(a, 1.5f);
     EXPECT_EQ(b, 1.5f);
     EXPECT_EQ(c, 4.0f);
@@ -107,11 +113,11 @@ TEST(PlainLines, AnythingElsePartWayGivesTheSameValuesAsTheGeneralSteps) {
     };
     for (const HandOverCase& line : cases) {
         SCOPED_TRACE(line.text);
-        attach_input_text(UNIT, line.text, "numbers.dat");
+        attach_input_text(test_units(), UNIT, line.text, "numbers.dat");
         std::int32_t index = -1, next_line_index = -1;
         float x = KEPT, y = KEPT, z = KEPT;
-        read_list_or_fail(UNIT, {index, x, y, z});
-        read_list_or_fail(UNIT, {next_line_index});
+        read_list_or_fail(test_units(), UNIT, {index, x, y, z});
+        read_list_or_fail(test_units(), UNIT, {next_line_index});
         EXPECT_EQ(index, line.index);
         EXPECT_EQ(x, line.x);
         EXPECT_EQ(y, line.y);

@@ -15,10 +15,16 @@
 namespace sferonda {
 namespace {
 
+// The units these tests read from, kept for every test, as one run keeps them.
+Units& test_units() {
+    static Units units;
+    return units;
+}
+
 constexpr int UNIT = 4;
 constexpr std::int32_t UNTOUCHED = -99;
 
-void serve(std::string text) { attach_input_text(UNIT, std::move(text), "list_read_test.dat"); }
+void serve(std::string text) { attach_input_text(test_units(), UNIT, std::move(text), "list_read_test.dat"); }
 
 template <typename Read>
 int status_of(Read read) {
@@ -32,7 +38,7 @@ int status_of(Read read) {
 
 std::int32_t next_integer() {
     std::int32_t value = UNTOUCHED;
-    read_list_or_fail(UNIT, {value});
+    read_list_or_fail(test_units(), UNIT, {value});
     return value;
 }
 
@@ -45,7 +51,7 @@ TEST(ListRead, ValuesOnOneLineOrSpreadOverLines) {
         serve(text);
         std::int32_t first = 0, third = 0;
         float second = 0;
-        EXPECT_TRUE(read_list(UNIT, {first, second, third}));
+        EXPECT_TRUE(read_list(test_units(), UNIT, {first, second, third}));
         EXPECT_EQ(first, 3);
         EXPECT_EQ(second, 4.5f);
         EXPECT_EQ(third, 7);
@@ -56,7 +62,7 @@ TEST(ListRead, ValuesOnOneLineOrSpreadOverLines) {
 TEST(ListRead, EachReadStartsOnTheNextLine) {
     serve("1 2 3 4\n5 6\n");
     std::int32_t a = 0, b = 0;
-    read_list_or_fail(UNIT, {a, b});
+    read_list_or_fail(test_units(), UNIT, {a, b});
     EXPECT_EQ(a, 1);
     EXPECT_EQ(b, 2);
     EXPECT_EQ(next_integer(), 5);
@@ -94,7 +100,7 @@ TEST(ListRead, NullValuesSlashesAndRepeatCounts) {
         SCOPED_TRACE(test.text);
         serve(test.text);
         std::int32_t a = UNTOUCHED, b = UNTOUCHED, c = UNTOUCHED;
-        EXPECT_TRUE(read_list(UNIT, {a, b, c}));
+        EXPECT_TRUE(read_list(test_units(), UNIT, {a, b, c}));
         EXPECT_EQ(a, test.a);
         EXPECT_EQ(b, test.b);
         EXPECT_EQ(c, test.c);
@@ -105,13 +111,13 @@ TEST(ListRead, NullValuesSlashesAndRepeatCounts) {
 TEST(ListRead, RepeatedValueIsConvertedForEachVariable) {
     serve("2*1.5\n3*2\n");
     float x = 0, y = 0;
-    read_list_or_fail(UNIT, {x, y});
+    read_list_or_fail(test_units(), UNIT, {x, y});
     EXPECT_EQ(x, 1.5f);
     EXPECT_EQ(y, 1.5f);
     std::int32_t i = 0;
     float r = 0;
     Name n = make_name("old");
-    read_list_or_fail(UNIT, {i, r, n});
+    read_list_or_fail(test_units(), UNIT, {i, r, n});
     EXPECT_EQ(i, 2);
     EXPECT_EQ(r, 2.0f);
     EXPECT_EQ(n, make_name("2"));
@@ -121,7 +127,7 @@ TEST(ListRead, LoneRepeatCountLeavesBothVariablesUnchanged) {
     serve("2*\n");
     float x = 8.25f;
     std::int32_t k = 17;
-    EXPECT_TRUE(read_list(UNIT, {x, k}));
+    EXPECT_TRUE(read_list(test_units(), UNIT, {x, k}));
     EXPECT_EQ(x, 8.25f);
     EXPECT_EQ(k, 17);
 }
@@ -129,7 +135,7 @@ TEST(ListRead, LoneRepeatCountLeavesBothVariablesUnchanged) {
 TEST(ListRead, ZeroRepeatCountIsASyntaxError) {
     serve("0*5\n");
     std::int32_t k = 0;
-    EXPECT_EQ(status_of([&] { read_list_or_fail(UNIT, {k}); }), 59);
+    EXPECT_EQ(status_of([&] { read_list_or_fail(test_units(), UNIT, {k}); }), 59);
 }
 
 // --- integers ----------------------------------------------------------------
@@ -215,7 +221,7 @@ TEST(ListRead, RealFormsRoundToTheNearestFloat) {
         SCOPED_TRACE(test.text);
         serve(std::string(test.text) + "\n");
         float value = -123.0f;
-        read_list_or_fail(UNIT, {value});
+        read_list_or_fail(test_units(), UNIT, {value});
         EXPECT_EQ(value, test.expected);
         EXPECT_EQ(std::signbit(value), std::signbit(test.expected));
     }
@@ -239,7 +245,7 @@ TEST(ListRead, LongMantissasRoundAsTheirExactValue) {
         SCOPED_TRACE(test.text.substr(0, 40));
         serve(test.text + "\n");
         float value = -123.0f;
-        read_list_or_fail(UNIT, {value});
+        read_list_or_fail(test_units(), UNIT, {value});
         EXPECT_EQ(value, test.expected);
     }
 }
@@ -247,7 +253,7 @@ TEST(ListRead, LongMantissasRoundAsTheirExactValue) {
 TEST(ListRead, TinyNegativeRealKeepsItsSign) {
     serve("-1e-50\n");
     float value = 1.0f;
-    read_list_or_fail(UNIT, {value});
+    read_list_or_fail(test_units(), UNIT, {value});
     EXPECT_EQ(value, 0.0f);
     EXPECT_TRUE(std::signbit(value));
 }
@@ -261,7 +267,7 @@ TEST(ListRead, UnreadableRealsAreConversionErrors) {
         SCOPED_TRACE(text);
         serve(std::string(text) + "\n");
         float value = 0;
-        EXPECT_EQ(status_of([&] { read_list_or_fail(UNIT, {value}); }), 64);
+        EXPECT_EQ(status_of([&] { read_list_or_fail(test_units(), UNIT, {value}); }), 64);
     }
 }
 
@@ -297,7 +303,7 @@ TEST(ListRead, TextValues) {
         SCOPED_TRACE(test.text);
         serve(std::string(test.text) + "77\n");
         Name name = make_name("previous contents");
-        read_list_or_fail(UNIT, {name});
+        read_list_or_fail(test_units(), UNIT, {name});
         EXPECT_EQ(as_view(name), as_view(make_name(test.expected)));
         EXPECT_EQ(next_integer(), 77);
     }
@@ -307,7 +313,7 @@ TEST(ListRead, SlashInAnUnquotedNameEndsTheRead) {
     serve("dir/file 5\n6\n");
     Name name = make_name("old");
     std::int32_t k = UNTOUCHED;
-    EXPECT_TRUE(read_list(UNIT, {name, k}));
+    EXPECT_TRUE(read_list(test_units(), UNIT, {name, k}));
     EXPECT_EQ(name, make_name("dir"));
     EXPECT_EQ(k, UNTOUCHED);
     EXPECT_EQ(next_integer(), 6);
@@ -329,13 +335,13 @@ TEST(ListRead, TextOfMoreThan2049CharactersIsASyntaxError) {
     for (const std::string& text : {x2049, quoted(x2049), x2048_quote}) {
         serve(text + "\n");
         Name name{};
-        read_list_or_fail(UNIT, {name});
+        read_list_or_fail(test_units(), UNIT, {name});
         EXPECT_EQ(as_view(name), std::string(30, 'x'));
     }
     for (const std::string& text : {x2050, quoted(x2050), x2050_over_two_lines}) {
         serve(text + "\n");
         Name name{};
-        EXPECT_EQ(status_of([&] { read_list_or_fail(UNIT, {name}); }), 59);
+        EXPECT_EQ(status_of([&] { read_list_or_fail(test_units(), UNIT, {name}); }), 59);
     }
 }
 
@@ -343,7 +349,7 @@ TEST(ListRead, QuotedTextForANumberIsAConversionError) {
     serve("'a' 'b'\n");
     Name name{};
     std::int32_t k = 0;
-    EXPECT_EQ(status_of([&] { read_list_or_fail(UNIT, {name, k}); }), 64);
+    EXPECT_EQ(status_of([&] { read_list_or_fail(test_units(), UNIT, {name, k}); }), 64);
     EXPECT_EQ(name, make_name("a"));
 }
 
@@ -352,31 +358,31 @@ TEST(ListRead, QuotedTextForANumberIsAConversionError) {
 TEST(ListRead, EndOfFileAtTheStart) {
     serve("");
     std::int32_t k = UNTOUCHED;
-    EXPECT_FALSE(read_list(UNIT, {k}));
+    EXPECT_FALSE(read_list(test_units(), UNIT, {k}));
     EXPECT_EQ(k, UNTOUCHED);
     serve("\n \n");
-    EXPECT_FALSE(read_list(UNIT, {k}));
+    EXPECT_FALSE(read_list(test_units(), UNIT, {k}));
     EXPECT_EQ(k, UNTOUCHED);
     serve("");
-    EXPECT_EQ(status_of([&] { read_list_or_fail(UNIT, {k}); }), 24);
+    EXPECT_EQ(status_of([&] { read_list_or_fail(test_units(), UNIT, {k}); }), 24);
 }
 
 TEST(ListRead, EndOfFileInTheMiddleKeepsWhatWasServed) {
     serve("1 2\n\n");
     std::int32_t a = UNTOUCHED, b = UNTOUCHED, c = UNTOUCHED;
-    EXPECT_FALSE(read_list(UNIT, {a, b, c}));
+    EXPECT_FALSE(read_list(test_units(), UNIT, {a, b, c}));
     EXPECT_EQ(a, 1);
     EXPECT_EQ(b, 2);
     EXPECT_EQ(c, UNTOUCHED);
 
     serve("1 2");  // last line without a line feed
-    EXPECT_EQ(status_of([&] { read_list_or_fail(UNIT, {a, b, c}); }), 24);
+    EXPECT_EQ(status_of([&] { read_list_or_fail(test_units(), UNIT, {a, b, c}); }), 24);
 }
 
 TEST(ListRead, EndOfFileInsideAQuotedText) {
     serve("'never\nclosed\n");
     Name name = make_name("old");
-    EXPECT_FALSE(read_list(UNIT, {name}));
+    EXPECT_FALSE(read_list(test_units(), UNIT, {name}));
     EXPECT_EQ(name, make_name("old"));
 }
 
@@ -385,7 +391,7 @@ TEST(ListRead, LastLineWithoutLineFeedIsRead) {
     EXPECT_EQ(next_integer(), 1);
     EXPECT_EQ(next_integer(), 2);
     std::int32_t k = UNTOUCHED;
-    EXPECT_FALSE(read_list(UNIT, {k}));
+    EXPECT_FALSE(read_list(test_units(), UNIT, {k}));
 }
 
 // --- a whole model file ------------------------------------------------------
@@ -409,11 +415,11 @@ TEST(ListRead, LinesLongerThanTheWindowGiveEveryValue) {
         SCOPED_TRACE(test.title);
         testing::ScratchDirectory scratch;
         scratch.write("long.dat", test.text);
-        open_old(UNIT, scratch.file("long.dat"));
+        open_old(test_units(), UNIT, scratch.file("long.dat"));
         std::int32_t first = 0, next = 0;
         float second = 0;
-        read_list_or_fail(UNIT, {first, second});
-        read_list_or_fail(UNIT, {next});
+        read_list_or_fail(test_units(), UNIT, {first, second});
+        read_list_or_fail(test_units(), UNIT, {next});
         EXPECT_EQ(first, 7);
         EXPECT_EQ(second, 2.5f);
         EXPECT_EQ(next, 9);
@@ -421,9 +427,9 @@ TEST(ListRead, LinesLongerThanTheWindowGiveEveryValue) {
     // A value longer than the window holds is refused, never cut in two.
     testing::ScratchDirectory scratch;
     scratch.write("long.dat", std::string("0.").append(2 * WINDOW, '0') + "1 9\n");
-    open_old(UNIT, scratch.file("long.dat"));
+    open_old(test_units(), UNIT, scratch.file("long.dat"));
     float value = 0;
-    EXPECT_EQ(status_of([&] { read_list_or_fail(UNIT, {value}); }), 64);
+    EXPECT_EQ(status_of([&] { read_list_or_fail(test_units(), UNIT, {value}); }), 64);
 }
 
 TEST(ListRead, ReadsALargeModelFileLineByLine) {
@@ -438,28 +444,28 @@ TEST(ListRead, ReadsALargeModelFileLineByLine) {
     serve(std::move(text));
 
     std::int32_t count = 0, index = 0;
-    read_list_or_fail(UNIT, {count});
+    read_list_or_fail(test_units(), UNIT, {count});
     ASSERT_EQ(count, beads);
     float x = 0, y = 0, z = 0, r = 0;
     for (int i = 1; i <= beads; ++i) {
-        read_list_or_fail(UNIT, {index, x, y, z, r});
+        read_list_or_fail(test_units(), UNIT, {index, x, y, z, r});
         ASSERT_EQ(index, i);
         ASSERT_EQ(x, static_cast<float>(i) + 0.5f);
     }
     EXPECT_EQ(y, -0.25f);
     EXPECT_EQ(z, 10.0f);
     EXPECT_EQ(r, 0.5f);
-    read_list_or_fail(UNIT, {count});
+    read_list_or_fail(test_units(), UNIT, {count});
     ASSERT_EQ(count, connectors);
     std::int32_t first = 0, second = 0;
     for (int j = 1; j <= connectors; ++j) {
-        read_list_or_fail(UNIT, {index, first, second, r});
+        read_list_or_fail(test_units(), UNIT, {index, first, second, r});
         ASSERT_EQ(index, j);
     }
     EXPECT_EQ(first, 1);
     EXPECT_EQ(second, 2);
     EXPECT_EQ(r, 0.3f);
-    EXPECT_FALSE(read_list(UNIT, {index}));
+    EXPECT_FALSE(read_list(test_units(), UNIT, {index}));
 }
 
 }  // namespace

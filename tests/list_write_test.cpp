@@ -33,17 +33,18 @@ std::string joined(std::initializer_list<std::string_view> parts) {
 }
 
 std::string console_record(std::initializer_list<Value> values) {
-    capture_console_output();
-    take_console_output();
-    write_list(CONSOLE_OUTPUT_UNIT, values);
-    return testing::console_lines_with_lf(take_console_output());
+    Units units;
+    capture_console_output(units);
+    write_list(units, CONSOLE_OUTPUT_UNIT, values);
+    return testing::console_lines_with_lf(take_console_output(units));
 }
 
 std::string file_record(std::initializer_list<Value> values) {
     testing::ScratchDirectory scratch;
-    open_unknown(FILE_UNIT, scratch.file("list.txt"));
-    write_list(FILE_UNIT, values);
-    close_unit(FILE_UNIT);
+    Units units;
+    open_unknown(units, FILE_UNIT, scratch.file("list.txt"));
+    write_list(units, FILE_UNIT, values);
+    close_unit(units, FILE_UNIT);
     return scratch.read("list.txt");
 }
 

@@ -7,11 +7,13 @@
 
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "driver/model_reader.hpp"
+#include "driver/run.hpp"
 #include "records/line_source.hpp"
 #include "records/list_read.hpp"
 #include "records/numbered_lines.hpp"
@@ -22,42 +24,51 @@
 namespace sferonda {
 namespace {
 
+// The run these tests read with; too large for the stack, and kept for
+// every test, as one run keeps its units.
+Run& test_run() {
+    static const std::unique_ptr<Run> run = std::make_unique<Run>();
+    return *run;
+}
+
 constexpr int COORDINATES = 4;
 constexpr int COLORS = 3;
 
 // Each line of a file, read with one free-form read, as a model file is
 // read when no line is of the common form.
 void read_line_by_line(BeadModel& model, const std::string& coordinates, const std::string& colors) {
-    open_old(COORDINATES, coordinates);
-    open_old(COLORS, colors);
+    open_old(test_run(), COORDINATES, coordinates);
+    open_old(test_run(), COLORS, colors);
     std::int32_t index = 0;
     std::int32_t count = 0;
-    ASSERT_TRUE(read_list(COORDINATES, {model.bead_count}));
+    ASSERT_TRUE(read_list(test_run(), COORDINATES, {model.bead_count}));
     for (std::int32_t i = 1; i <= model.bead_count; ++i) {
-        ASSERT_TRUE(read_list(COORDINATES,
+        ASSERT_TRUE(read_list(test_run(), COORDINATES,
                               {index, model.bead_x[i], model.bead_y[i], model.bead_z[i], model.bead_radius[i]}));
     }
-    ASSERT_TRUE(read_list(COORDINATES, {model.connector_count}));
+    ASSERT_TRUE(read_list(test_run(), COORDINATES, {model.connector_count}));
     for (std::int32_t k = 1; k <= model.connector_count; ++k) {
-        ASSERT_TRUE(read_list(COORDINATES, {index, model.connector_first[k], model.connector_second[k],
+        ASSERT_TRUE(read_list(test_run(), COORDINATES, {index, model.connector_first[k], model.connector_second[k],
                                             model.connector_radius[k]}));
     }
-    ASSERT_TRUE(read_list(COLORS, {count}));
-    for (std::int32_t i = 1; i <= model.bead_count; ++i) ASSERT_TRUE(read_list(COLORS, {index, model.bead_color[i]}));
-    ASSERT_TRUE(read_list(COLORS, {count}));
-    for (std::int32_t k = 1; k <= model.connector_count; ++k) {
-        ASSERT_TRUE(read_list(COLORS, {index, model.connector_color[k]}));
+    ASSERT_TRUE(read_list(test_run(), COLORS, {count}));
+    for (std::int32_t i = 1; i <= model.bead_count; ++i) {
+        ASSERT_TRUE(read_list(test_run(), COLORS, {index, model.bead_color[i]}));
     }
-    close_unit(COORDINATES);
-    close_unit(COLORS);
+    ASSERT_TRUE(read_list(test_run(), COLORS, {count}));
+    for (std::int32_t k = 1; k <= model.connector_count; ++k) {
+        ASSERT_TRUE(read_list(test_run(), COLORS, {index, model.connector_color[k]}));
+    }
+    close_unit(test_run(), COORDINATES);
+    close_unit(test_run(), COLORS);
 }
 
 bool read_as_a_case(BeadModel& model, const std::string& coordinates, const std::string& colors) {
-    open_old(COORDINATES, coordinates);
-    open_old(COLORS, colors);
-    const bool read = read_bead_model(model, COORDINATES, COLORS, AfterError::Continue);
-    close_unit(COORDINATES);
-    close_unit(COLORS);
+    open_old(test_run(), COORDINATES, coordinates);
+    open_old(test_run(), COLORS, colors);
+    const bool read = read_bead_model(test_run(), model, COORDINATES, COLORS, AfterError::Continue);
+    close_unit(test_run(), COORDINATES);
+    close_unit(test_run(), COLORS);
     return read;
 }
 
@@ -222,11 +233,12 @@ TEST_P(NumberedLinesLimit, ReadsUpToTheLargestNumber) {
     const NumberLimit& limit = GetParam();
     std::string text;
     for (std::int32_t n = limit.first; n <= limit.last; ++n) text += std::to_string(n) + " 2.5\n";
-    attach_input_text(COORDINATES, text, "limit.dat");
+    attach_input_text(test_run(), COORDINATES, text, "limit.dat");
     std::vector<float> column(std::size_t(limit.last) + 1);
-    EXPECT_EQ(read_numbered_lines(COORDINATES, limit.first, limit.last, column.data()), limit.first_not_read);
+    EXPECT_EQ(read_numbered_lines(test_run(), COORDINATES, limit.first, limit.last, column.data()),
+              limit.first_not_read);
     for (std::int32_t n = limit.first; n < limit.first_not_read; ++n) EXPECT_EQ(column[std::size_t(n)], 2.5f) << n;
-    reset_units();
+    close_all_units_quietly(test_run());
 }
 
 INSTANTIATE_TEST_SUITE_P(Limits, NumberedLinesLimit,

@@ -19,7 +19,7 @@ class PolyrayWriterTest : public WriterTest {
 protected:
     std::string run() {
         Outcome outcome =
-            run_writer("model.pi", [&] { return MODPOLYRAY(*model_, OUTPUT_UNIT, make_name("model.pi")); });
+            run_writer("model.pi", [&] { return MODPOLYRAY(*run_, *model_, OUTPUT_UNIT, make_name("model.pi")); });
         EXPECT_TRUE(outcome.complete);
         EXPECT_EQ(outcome.console, "");
         return outcome.file;

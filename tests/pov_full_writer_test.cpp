@@ -25,7 +25,7 @@ protected:
     }
 
     Outcome run() {
-        return run_writer(FILE_NAME, [&] { return MODPOVFULL(*model_, OUTPUT_UNIT, make_name(FILE_NAME)); });
+        return run_writer(FILE_NAME, [&] { return MODPOVFULL(*run_, *model_, OUTPUT_UNIT, make_name(FILE_NAME)); });
     }
 };
 

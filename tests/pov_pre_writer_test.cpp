@@ -33,7 +33,7 @@ protected:
     }
 
     Outcome run() {
-        return run_writer("model.ppv", [&] { return MODPOVPRE(*model_, OUTPUT_UNIT, make_name("model.ppv")); });
+        return run_writer("model.ppv", [&] { return MODPOVPRE(*run_, *model_, OUTPUT_UNIT, make_name("model.ppv")); });
     }
 };
 

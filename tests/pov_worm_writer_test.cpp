@@ -20,7 +20,7 @@ class PovWormWriterTest : public WriterTest {
 protected:
     Outcome run(std::int32_t sweep_color) {
         return run_writer(FILE_NAME,
-                          [&] { return MODPOVWORM(*model_, sweep_color, OUTPUT_UNIT, make_name(FILE_NAME)); });
+                          [&] { return MODPOVWORM(*run_, *model_, sweep_color, OUTPUT_UNIT, make_name(FILE_NAME)); });
     }
 };
 

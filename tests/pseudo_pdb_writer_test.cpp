@@ -45,7 +45,7 @@ protected:
             (*pairs_)[j] = {connectors[j - 1].first, connectors[j - 1].second};
         }
         Outcome outcome = run_writer("model.bea", [&] {
-            return MODPB2(model_->bead_count, first_radius, *model_, count, *pairs_, make_name("model.bea"),
+            return MODPB2(*run_, model_->bead_count, first_radius, *model_, count, *pairs_, make_name("model.bea"),
                           OUTPUT_UNIT);
         });
         EXPECT_FALSE(outcome.stopped);

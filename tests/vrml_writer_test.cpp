@@ -38,7 +38,7 @@ protected:
     }
 
     Outcome run() {
-        return run_writer(FILE_NAME, [&] { return MODVRML(*model_, OUTPUT_UNIT, make_name(FILE_NAME)); });
+        return run_writer(FILE_NAME, [&] { return MODVRML(*run_, *model_, OUTPUT_UNIT, make_name(FILE_NAME)); });
     }
 };
 

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <vector>
 
+#include "driver/run.hpp"
 #include "records/record_write.hpp"
 #include "records/run_end.hpp"
 #include "records/shortest_digits.hpp"
@@ -42,8 +43,8 @@ struct InstanceValues {
 
 namespace {
 
-[[noreturn]] void refuse_beyond_float_range(std::string_view refusal, std::int32_t number) {
-    write_list(CONSOLE_OUTPUT_UNIT, {refusal, number, "lies beyond the float range; no glTF file"});
+[[noreturn]] void refuse_beyond_float_range(Run& run, std::string_view refusal, std::int32_t number) {
+    write_list(run, CONSOLE_OUTPUT_UNIT, {refusal, number, "lies beyond the float range; no glTF file"});
     stop_run();
 }
 
@@ -159,7 +160,7 @@ void NodeWriter::take_stock(SceneParts& parts) const {
             ++summary_.omitted_beads;
             continue;
         }
-        if (!is_finite(*placement)) refuse_beyond_float_range("ERROR: Bead", i);
+        if (!is_finite(*placement)) refuse_beyond_float_range(run_, "ERROR: Bead", i);
         sphere_used[model_.bead_color[i]] = 1;
         ++summary_.spheres;
     }
@@ -169,7 +170,7 @@ void NodeWriter::take_stock(SceneParts& parts) const {
             ++summary_.omitted_connectors;
             continue;
         }
-        if (!is_finite(*placement)) refuse_beyond_float_range("ERROR: Connector", k);
+        if (!is_finite(*placement)) refuse_beyond_float_range(run_, "ERROR: Connector", k);
         cylinder_used[model_.connector_color[k]] = 1;
         ++summary_.cylinders;
     }

@@ -12,6 +12,8 @@
 
 namespace sferonda {
 
+struct Run;
+
 constexpr int NO_INDEX = -1;
 using PerColor = std::array<int, VRML_COLOR_COUNT + 1>;
 
@@ -34,8 +36,8 @@ struct InstanceValues;
 
 class NodeWriter {
 public:
-    NodeWriter(const BeadModel& model, JsonText& json, GltfSummary& summary)
-        : model_(model), json_(json), summary_(summary) {}
+    NodeWriter(Run& run, const BeadModel& model, JsonText& json, GltfSummary& summary)
+        : run_(run), model_(model), json_(json), summary_(summary) {}
 
     // Which colors each shape needs, and what is drawn and what omitted;
     // stops the run at the first bead, then connector, beyond the float range.
@@ -49,6 +51,7 @@ private:
     void write_instanced_beads(int color, int mesh, GltfBuffer& buffer, InstanceValues& gathered);
     void write_instanced_connectors(int color, int mesh, GltfBuffer& buffer, InstanceValues& gathered);
 
+    Run& run_;
     const BeadModel& model_;
     JsonText& json_;
     GltfSummary& summary_;

@@ -145,15 +145,15 @@ std::string_view scene_name_for(std::string_view output_path, std::string_view c
     return "model";
 }
 
-std::string build_glb(const BeadModel& model, GltfSummary& summary, const GltfOptions& options) {
-    check_connector_beads(model);
-    check_vrml_colors(model);
+std::string build_glb(Run& run, const BeadModel& model, GltfSummary& summary, const GltfOptions& options) {
+    check_connector_beads(run, model);
+    check_vrml_colors(run, model);
     summary = GltfSummary{};
 
     JsonText json;
     json.reserve(1024 + NODE_TEXT_ESTIMATE * std::size_t(std::max(0, model.bead_count) +
                                                         std::max(0, model.connector_count)));
-    NodeWriter nodes(model, json, summary);
+    NodeWriter nodes(run, model, json, summary);
     SceneParts parts;
     nodes.take_stock(parts);
     summary.detail = options.detail.value_or(choose_detail(summary.spheres, summary.cylinders));

@@ -13,6 +13,8 @@
 
 namespace sferonda {
 
+struct Run;
+
 struct GltfSummary {
     std::int32_t spheres = 0;
     std::int32_t cylinders = 0;
@@ -45,6 +47,6 @@ std::string_view scene_name_for(std::string_view output_path, std::string_view c
 // colors 1 to 7), stopping the run at the first fault, and refuses, with a
 // console message and a stop, a bead or connector that would need a value
 // beyond the float range. Returns the whole binary glTF file.
-std::string build_glb(const BeadModel& model, GltfSummary& summary, const GltfOptions& options = {});
+std::string build_glb(Run& run, const BeadModel& model, GltfSummary& summary, const GltfOptions& options = {});
 
 }  // namespace sferonda

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "driver/run.hpp"
 #include "platform/charconv.hpp"
 #include "records/layout.hpp"
 #include "records/record_write.hpp"
@@ -27,14 +28,14 @@ enum class ShowColor { No, Yes };
 // Stops the run at the first of colors 1..count that `known` refuses, with
 // `message` of its number, and of the color itself where the message shows it.
 template <std::size_t Capacity>
-void check_colors(const std::array<std::int32_t, Capacity>& colors, std::int32_t count,
+void check_colors(Run& run, const std::array<std::int32_t, Capacity>& colors, std::int32_t count,
                   bool (*known)(std::int32_t), const Layout& message, ShowColor show) {
     for (std::int32_t n = 1; n <= count; ++n) {
         if (known(colors[n])) continue;
         if (show == ShowColor::Yes) {
-            write_formatted(CONSOLE_OUTPUT_UNIT, message, {n, colors[n]});
+            write_formatted(run, CONSOLE_OUTPUT_UNIT, message, {n, colors[n]});
         } else {
-            write_formatted(CONSOLE_OUTPUT_UNIT, message, {n});
+            write_formatted(run, CONSOLE_OUTPUT_UNIT, message, {n});
         }
         stop_run();
     }
@@ -54,48 +55,48 @@ bool has_unequal_beads(const BeadModel& model, float first_radius) {
     return false;
 }
 
-void check_connector_beads(const BeadModel& model) {
+void check_connector_beads(Run& run, const BeadModel& model) {
     static const Layout first_bead("'ERROR: Invalid number of first bead:',I4,' for connector #',I4");
     static const Layout second_bead("'ERROR: Invalid number of second bead:',I4,' for connector #',I4");
     for (std::int32_t k = 1; k <= model.connector_count; ++k) {
         std::int32_t first = model.connector_first[k];
         if (first < 1 || first > model.bead_count) {
-            write_formatted(CONSOLE_OUTPUT_UNIT, first_bead, {first, k});
+            write_formatted(run, CONSOLE_OUTPUT_UNIT, first_bead, {first, k});
             stop_run();
         }
         std::int32_t second = model.connector_second[k];
         if (second < 1 || second > model.bead_count) {
-            write_formatted(CONSOLE_OUTPUT_UNIT, second_bead, {second, k});
+            write_formatted(run, CONSOLE_OUTPUT_UNIT, second_bead, {second, k});
             stop_run();
         }
     }
 }
 
-void check_pov_colors(const BeadModel& model) {
+void check_pov_colors(Run& run, const BeadModel& model) {
     static const Layout bad_ball("'ERROR: Invalid ball #',I5.5,' index color.'");
     // "conector" is the message's historical spelling, which users' scripts match: keep it.
     static const Layout bad_connector("'ERROR: Invalid conector #',I5.5,' index color.'");
-    check_colors(model.bead_color, model.bead_count, is_pov_color, bad_ball, ShowColor::No);
-    check_colors(model.connector_color, model.connector_count, is_pov_color, bad_connector, ShowColor::No);
+    check_colors(run, model.bead_color, model.bead_count, is_pov_color, bad_ball, ShowColor::No);
+    check_colors(run, model.connector_color, model.connector_count, is_pov_color, bad_connector, ShowColor::No);
 }
 
-void check_sweep_color(std::int32_t sweep_color) {
+void check_sweep_color(Run& run, std::int32_t sweep_color) {
     if (!is_pov_color(sweep_color)) {
-        write_text_record(CONSOLE_OUTPUT_UNIT, "ERROR: Invalid index color.");
+        write_text_record(run, CONSOLE_OUTPUT_UNIT, "ERROR: Invalid index color.");
         stop_run();
     }
 }
 
-void check_vrml_colors(const BeadModel& model) {
+void check_vrml_colors(Run& run, const BeadModel& model) {
     static const Layout bad_bead("'ERROR: Bead #',I4,' invalid index color:',I2");
     static const Layout bad_connector("'ERROR: Connector #',I4,' invalid index color:',I2");
-    check_colors(model.bead_color, model.bead_count, is_vrml_color, bad_bead, ShowColor::Yes);
-    check_colors(model.connector_color, model.connector_count, is_vrml_color, bad_connector, ShowColor::Yes);
+    check_colors(run, model.bead_color, model.bead_count, is_vrml_color, bad_bead, ShowColor::Yes);
+    check_colors(run, model.connector_color, model.connector_count, is_vrml_color, bad_connector, ShowColor::Yes);
 }
 
-void refuse_unframeable_model(int output_unit) {
-    write_list(CONSOLE_OUTPUT_UNIT, {"ERROR: Model cannot be framed; graphics file left empty"});
-    close_unit(output_unit);
+void refuse_unframeable_model(Run& run, int output_unit) {
+    write_list(run, CONSOLE_OUTPUT_UNIT, {"ERROR: Model cannot be framed; graphics file left empty"});
+    close_unit(run, output_unit);
 }
 
 bool written_ends_coincide(float first_x, float first_y, float first_z,
@@ -116,9 +117,9 @@ bool written_ends_coincide(float first_x, float first_y, float first_z,
     return std::sqrt(dx * dx + dy * dy + dz * dz) < 1.0e-10;
 }
 
-void write_omitted_connector(int unit, std::int32_t connector) {
+void write_omitted_connector(Run& run, int unit, std::int32_t connector) {
     static const Layout omitted("'// connector #',I5.5,' omitted: its two ends coincide'");
-    write_formatted(unit, omitted, {connector});
+    write_formatted(run, unit, omitted, {connector});
 }
 
 }  // namespace sferonda

@@ -5,8 +5,10 @@
 
 namespace sferonda {
 
+struct Run;
+
 // Writes the Polyray fragment: one object made of the beads' spheres.
 // Only the bead part of `model` is read. Always completes its file.
-bool MODPOLYRAY(const BeadModel& model, int output_unit, const Name& output_file_name);
+bool MODPOLYRAY(Run& run, const BeadModel& model, int output_unit, const Name& output_file_name);
 
 }  // namespace sferonda

@@ -1,5 +1,6 @@
 #include "writers/pov_scene_blocks.hpp"
 
+#include "driver/run.hpp"
 #include "records/layout.hpp"
 #include "records/record_write.hpp"
 
@@ -7,18 +8,18 @@ namespace sferonda {
 
 namespace {
 
-void write_light_block(int unit, const std::array<float, 3>& location, float z_value) {
+void write_light_block(Run& run, int unit, const std::array<float, 3>& location, float z_value) {
     // "light_source {"
     // 1-3 "  <"  4-16 E13.5 x  17-18 ", "  19-31 E13.5 y  32-33 ", "  34-46 E13.5 z  47 ">"
     // "  color Gray50"; "}"; then two empty lines
     static const Layout light(
         "'light_source {'/'  <',E13.5,', ',E13.5,', ',E13.5,'>'/'  color Gray50'/'}'//");
-    write_formatted(unit, light, {location[0], location[1], z_value});
+    write_formatted(run, unit, light, {location[0], location[1], z_value});
 }
 
 }  // namespace
 
-void write_pov_scene_blocks(int unit, const PovFrame& frame, CameraSide side) {
+void write_pov_scene_blocks(Run& run, int unit, const PovFrame& frame, CameraSide side) {
     // "#include "colors.inc"", then two empty lines
     static const Layout include("'#include \"colors.inc\"'//");
     // "camera {"
@@ -31,11 +32,11 @@ void write_pov_scene_blocks(int unit, const PovFrame& frame, CameraSide side) {
         return side == CameraSide::NegativeZ ? -location[2] : location[2];
     };
 
-    write_formatted(unit, include);
-    write_formatted(unit, camera,
+    write_formatted(run, unit, include);
+    write_formatted(run, unit, camera,
                     {frame.camera_location[0], frame.camera_location[1], z_of(frame.camera_location)});
-    write_light_block(unit, frame.light_1_location, z_of(frame.light_1_location));
-    write_light_block(unit, frame.light_2_location, z_of(frame.light_2_location));
+    write_light_block(run, unit, frame.light_1_location, z_of(frame.light_1_location));
+    write_light_block(run, unit, frame.light_2_location, z_of(frame.light_2_location));
 }
 
 }  // namespace sferonda

@@ -6,12 +6,14 @@
 
 namespace sferonda {
 
+struct Run;
+
 // The wormlike scene is seen from the other side of the model's principal
 // plane: its camera and lights have their z negated.
 enum class CameraSide { PositiveZ, NegativeZ };
 
 // Writes the include block (3 lines), the camera block (7) and the two
 // light blocks (6 each), placed as `frame` says.
-void write_pov_scene_blocks(int unit, const PovFrame& frame, CameraSide side);
+void write_pov_scene_blocks(Run& run, int unit, const PovFrame& frame, CameraSide side);
 
 }  // namespace sferonda

@@ -1,24 +1,20 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 
 #include "driver/bead_model.hpp"
 #include "records/text.hpp"
+#include "writers/pseudo_pdb_tables.hpp"
 
 namespace sferonda {
 
-constexpr int MAX_PDB_CONNECTORS = 5000;
-
-// Row j (from 1) holds the first bead number of connector j in column 0 and
-// the second in column 1.
-using PdbConnectorPairs = std::array<std::array<std::int32_t, 2>, MAX_PDB_CONNECTORS + 1>;
+struct Run;
 
 // Writes the pseudo-PDB file: one ATOM record per bead, scaled so that
 // `first_radius` becomes 1.4, and one CONECT record per bonded bead. Only the
 // bead centres of `model` are read. Returns false when a bead has more
 // bonded beads than a CONECT record holds (the file then stops short).
-bool MODPB2(std::int32_t bead_count, float first_radius, const BeadModel& model,
+bool MODPB2(Run& run, std::int32_t bead_count, float first_radius, const BeadModel& model,
             std::int32_t connector_count, const PdbConnectorPairs& pdb_connector_pairs,
             const Name& output_file_name, int output_unit);
 

@@ -1,8 +1,9 @@
 #include "writers/unit_meshes.hpp"
 
+#include <array>
 #include <cassert>
 #include <cmath>
-#include <optional>
+#include <utility>
 
 #include "writers/mesh_angles.hpp"
 
@@ -119,13 +120,24 @@ UnitMesh build_cylinder(const MeshDetail& detail) {
     return builder.take();
 }
 
-// Each shape of each level built on first use, and kept.
+// Each shape of each level built on first use and kept, constant from
+// then on: the language builds a function's static once, whatever runs ask.
+template <UnitMesh (*build)(const MeshDetail&), std::size_t level>
+const UnitMesh& built_at() {
+    static const UnitMesh mesh = build(MESH_DETAILS[level]);
+    return mesh;
+}
+
+template <UnitMesh (*build)(const MeshDetail&), std::size_t... level>
+constexpr std::array<const UnitMesh& (*)(), sizeof...(level)> levels(std::index_sequence<level...>) {
+    return {built_at<build, level>...};
+}
+
 template <UnitMesh (*build)(const MeshDetail&)>
 const UnitMesh& built(DetailLevel level) {
-    static std::array<std::optional<UnitMesh>, MESH_DETAILS.size()> meshes;
+    constexpr auto by_level = levels<build>(std::make_index_sequence<MESH_DETAILS.size()>{});
     assert(level < MESH_DETAILS.size());
-    if (!meshes[level]) meshes[level] = build(MESH_DETAILS[level]);
-    return *meshes[level];
+    return by_level[level]();
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "driver/run.hpp"
 #include "geometry/arc_cosine.hpp"
 #include "geometry/vrml_frame.hpp"
 #include "records/layout.hpp"
@@ -105,7 +106,7 @@ bool connectors_placeable(const BeadModel& model, const VrmlFrame& frame) {
     return true;
 }
 
-void write_bead(int unit, const BeadModel& model, const VrmlFrame& frame, const CentreFields& centres,
+void write_bead(Run& run, int unit, const BeadModel& model, const VrmlFrame& frame, const CentreFields& centres,
                 std::int32_t i) {
     // line 2: 1-14 "  translation "  15-27 E13.5 x  28 blank  29-41 E13.5 y  42 blank  43-55 E13.5 z
     // line 5: 1-31 "      geometry Sphere { radius "  32-44 E13.5 radius  45-46 " }"
@@ -122,12 +123,12 @@ void write_bead(int unit, const BeadModel& model, const VrmlFrame& frame, const 
         "'    }'/"
         "'  ]'/"
         "'}'");
-    write_formatted(unit, bead,
+    write_formatted(run, unit, bead,
                     {centres.x(i), centres.y(i), centres.z(i), frame.framed_radius[i],
                      vrml_color(model.bead_color[i])});
 }
 
-void write_connector(int unit, const BeadModel& model, const VrmlFrame& frame, const CentreFields& centres,
+void write_connector(Run& run, int unit, const BeadModel& model, const VrmlFrame& frame, const CentreFields& centres,
                      std::int32_t k) {
     // line 2: 1-13 "  translation"  14-26 E13.5 x  27 blank  28-40 E13.5 y  41 blank  42-54 E13.5 z
     //         of the first bead
@@ -161,7 +162,7 @@ void write_connector(int unit, const BeadModel& model, const VrmlFrame& frame, c
         "'}'");
     const std::int32_t first = model.connector_first[k];
     const ConnectorPlacement placement = place_connector(frame, first, model.connector_second[k]);
-    write_formatted(unit, connector,
+    write_formatted(run, unit, connector,
                     {centres.x(first), centres.y(first), centres.z(first),
                      placement.axis_x, placement.axis_y, placement.axis_z, placement.angle,
                      placement.length * 0.5f, frame.framed_connector_radius[k], placement.length,
@@ -170,24 +171,24 @@ void write_connector(int unit, const BeadModel& model, const VrmlFrame& frame, c
 
 }  // namespace
 
-bool MODVRML(const BeadModel& model, int output_unit, const Name& output_file_name) {
-    open_unknown(output_unit, trimmed(output_file_name));
-    check_connector_beads(model);
-    check_vrml_colors(model);
+bool MODVRML(Run& run, const BeadModel& model, int output_unit, const Name& output_file_name) {
+    open_unknown(run, output_unit, trimmed(output_file_name));
+    check_connector_beads(run, model);
+    check_vrml_colors(run, model);
 
     VrmlFrame frame;
     if (!VRMLFRAME(model, frame) || !connectors_placeable(model, frame)) {
-        refuse_unframeable_model(output_unit);
+        refuse_unframeable_model(run, output_unit);
         return false;
     }
 
-    write_text_record(output_unit, "#VRML V2.0 utf8");
+    write_text_record(run, output_unit, "#VRML V2.0 utf8");
     const CentreFields centres(model.bead_count, frame.framed_x, frame.framed_y, frame.framed_z);
-    for (std::int32_t i = 1; i <= model.bead_count; ++i) write_bead(output_unit, model, frame, centres, i);
+    for (std::int32_t i = 1; i <= model.bead_count; ++i) write_bead(run, output_unit, model, frame, centres, i);
     for (std::int32_t k = 1; k <= model.connector_count; ++k) {
-        write_connector(output_unit, model, frame, centres, k);
+        write_connector(run, output_unit, model, frame, centres, k);
     }
-    close_unit(output_unit);
+    close_unit(run, output_unit);
     return true;
 }
 

@@ -5,9 +5,11 @@
 
 namespace sferonda {
 
+struct Run;
+
 // Writes the VRML 2.0 world on the model's principal axes, scaled to a box side of 5.
 // Stops the run on a model it cannot draw; returns false when the file was
 // left empty, true when it is complete.
-bool MODVRML(const BeadModel& model, int output_unit, const Name& output_file_name);
+bool MODVRML(Run& run, const BeadModel& model, int output_unit, const Name& output_file_name);
 
 }  // namespace sferonda

@@ -34,8 +34,7 @@ void expect_unframeable(const Outcome& outcome) {
 void WriterTest::SetUp() {
     previous_directory_ = std::filesystem::current_path();
     std::filesystem::current_path(scratch_.path());
-    capture_console_output();
-    take_console_output();
+    capture_console_output(*run_);
 }
 
 void WriterTest::TearDown() { std::filesystem::current_path(previous_directory_); }
@@ -69,12 +68,12 @@ Outcome WriterTest::run_writer(const std::string& file_name, const std::function
     } catch (const RunEnded& ended) {
         outcome.stopped = true;
         outcome.status = ended.status;
-        close_all_units_quietly();
+        close_all_units_quietly(*run_);
     }
-    EXPECT_FALSE(is_open(OUTPUT_UNIT));
+    EXPECT_FALSE(is_open(*run_, OUTPUT_UNIT));
     EXPECT_TRUE(scratch_.exists(file_name));
     outcome.file = scratch_.read(file_name);
-    outcome.console = console_lines_with_lf(take_console_output());
+    outcome.console = console_lines_with_lf(take_console_output(*run_));
     return outcome;
 }
 

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "driver/bead_model.hpp"
+#include "driver/run.hpp"
 #include "tests/support/scratch.hpp"
 
 namespace sferonda::testing {
@@ -54,6 +55,8 @@ protected:
     Outcome run_writer(const std::string& file_name, const std::function<bool()>& write);
 
     ScratchDirectory scratch_;
+    // The run the writer writes for; too large for the stack.
+    std::unique_ptr<sferonda::Run> run_ = std::make_unique<sferonda::Run>();
     // Too large for the stack.
     std::unique_ptr<BeadModel> model_ = std::make_unique<BeadModel>();
 
