@@ -62,7 +62,7 @@ void open_given_main_input(Run& run, std::string_view path) {
     open_old(run, MAIN_INPUT_UNIT, path);
     const std::size_t separator = path.find_last_of(path_separators());
     if (separator == std::string_view::npos) return;
-    if (!enter_folder(std::string(path.substr(0, separator + 1)))) {
+    if (!run.file_system().enter_folder(std::string(path.substr(0, separator + 1)))) {
         fatal_io_error(run, IoError::OpenFailure, MAIN_INPUT_UNIT);
     }
 }

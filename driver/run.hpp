@@ -11,6 +11,10 @@ namespace sferonda {
 
 // Too large for a stack: made on the heap (std::make_unique<Run>()).
 struct Run : Units {
+    // The system's files from the working folder, or those of `files`.
+    Run() = default;
+    explicit Run(FileSystem& files) : Units(files) {}
+
     // Filled anew by every case; the entries beyond the case's counts keep
     // what an earlier case of the same run left in them.
     BeadModel model;

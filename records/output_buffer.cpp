@@ -1,7 +1,7 @@
 #include "records/output_buffer.hpp"
 
 #include "records/fatal_error.hpp"
-#include "records/write_all.hpp"
+#include "records/file_system.hpp"
 
 namespace sferonda {
 
@@ -11,8 +11,8 @@ namespace {
 constexpr std::size_t OUTPUT_BLOCK_SIZE = 64 * 1024;
 }
 
-OutputBuffer::OutputBuffer(Units& units, int fd, int unit, bool console)
-    : units_(units), fd_(fd), unit_(unit), console_(console), buffer_(OUTPUT_BLOCK_SIZE) {}
+OutputBuffer::OutputBuffer(Units& units, OpenFile& file, int unit, bool console)
+    : units_(units), file_(&file), unit_(unit), console_(console), buffer_(OUTPUT_BLOCK_SIZE) {}
 
 char* OutputBuffer::grab_after_flush(std::size_t count) {
     flush();
@@ -33,7 +33,7 @@ bool OutputBuffer::try_flush() {
         captured_.append(buffer_.data(), pending);
         return true;
     }
-    return write_all(fd_, std::string_view(buffer_.data(), pending));
+    return file_->write(std::string_view(buffer_.data(), pending));
 }
 
 std::string OutputBuffer::take_captured() {

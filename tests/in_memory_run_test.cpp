@@ -57,20 +57,18 @@ TEST(InMemoryRun, GoldenBatchesGiveEveryFileAndTheConsoleRunAfterRun) {
         auto goldens = folder_files(SFERONDA_SOURCE_DIR + goldens_folder);
         const std::string console = goldens.extract("console.txt").mapped();
         for (int run = 0; run < 2; ++run) {
-            const MemoryRunResult result = run_batch_in_memory(scratch.file("run"), inputs, "main.inp");
+            const MemoryRunResult result = run_batch_in_memory(inputs, "main.inp");
             EXPECT_EQ(result.ending, RunEnding::Normal);
             EXPECT_EQ(result.status, 0);
             EXPECT_EQ(result.console, console);
             EXPECT_TRUE(written(result) == goldens);
-            EXPECT_FALSE(scratch.exists("run"));
             // A run that ends in the middle of a case leaves nothing to the next.
             const MemoryFile missing_colors[] = {{"main.inp", "1\nchain.dat\nabsent.col\nchain\n-1\n"},
                                                  source_file("chain.dat")};
-            const MemoryRunResult failed = run_batch_in_memory(scratch.file("run"), missing_colors, "main.inp");
+            const MemoryRunResult failed = run_batch_in_memory(missing_colors, "main.inp");
             EXPECT_EQ(failed.ending, RunEnding::Fatal);
             EXPECT_EQ(failed.status, 29);
-            EXPECT_EQ(failed.fatal_line, "forrtl: severe (29): file not found, unit 3, file " +
-                                             scratch.file("run") + "/absent.col");
+            EXPECT_EQ(failed.fatal_line, "forrtl: severe (29): file not found, unit 3, file absent.col");
         }
     }
 }
@@ -81,7 +79,7 @@ TEST(InMemoryRun, EachDisplayTypeWritesItsOwnFile) {
     for (int type = 1; type <= 6; ++type) {
         const std::string name = std::string("chain") + extensions[type - 1];
         SCOPED_TRACE(name);
-        const MemoryRunResult result = run_case_in_memory(scratch.file("run"), type, source_file("chain.dat"),
+        const MemoryRunResult result = run_case_in_memory(type, source_file("chain.dat"),
                                                           source_file("chain.col"), "chain");
         EXPECT_EQ(result.ending, RunEnding::Normal);
         const auto files = written(result);
@@ -97,7 +95,7 @@ TEST(InMemoryRun, EachDisplayTypeWritesItsOwnFile) {
 TEST(InMemoryRun, AStopEndsTheRunWithWhatWasWritten) {
     const ScratchDirectory scratch;
     const MemoryRunResult result =
-        run_case_in_memory(scratch.file("run"), 7, source_file("chain.dat"), source_file("chain.col"), "chain");
+        run_case_in_memory(7, source_file("chain.dat"), source_file("chain.col"), "chain");
     EXPECT_EQ(result.ending, RunEnding::Stop);
     EXPECT_EQ(result.status, 0);
     EXPECT_NE(result.console.find("*** ERROR Display type 7 not valid in this version"), std::string::npos);
@@ -111,7 +109,7 @@ TEST(InMemoryRun, GltfIsTheCommandsFile) {
     const ProcessResult command = run_sferonda_with(scratch.path(), {"gltf", "chain.dat", "chain.col", "chain.glb"});
     ASSERT_EQ(command.exit_status, 0);
     const MemoryRunResult result =
-        run_gltf_in_memory(scratch.file("run"), source_file("chain.dat"), source_file("chain.col"), "chain");
+        run_gltf_in_memory(source_file("chain.dat"), source_file("chain.col"), "chain");
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.console, command.standard_output);
     const auto files = written(result);
@@ -135,11 +133,11 @@ TEST(InMemoryRun, ARunStartsFromAnEmptyModel) {
     const ScratchDirectory scratch;
     const MemoryFile colors{"one.col", "1\n1 2\n0\n"};
     const MemoryRunResult first =
-        run_gltf_in_memory(scratch.file("run"), {"one.dat", "1\n1 5 2 3 0.5\n0\n"}, colors, "one");
+        run_gltf_in_memory({"one.dat", "1\n1 5 2 3 0.5\n0\n"}, colors, "one");
     ASSERT_EQ(first.model.beads.size(), 4u);
     EXPECT_EQ(first.model.beads[0], 5.0f);
     const MemoryRunResult second =
-        run_gltf_in_memory(scratch.file("run"), {"one.dat", "1\n1,,2,3,0.5\n0\n"}, colors, "one");
+        run_gltf_in_memory({"one.dat", "1\n1,,2,3,0.5\n0\n"}, colors, "one");
     ASSERT_EQ(second.model.beads.size(), 4u);
     EXPECT_EQ(second.model.beads[0], 0.0f);
 }

@@ -13,10 +13,6 @@
 
 namespace {
 
-// Where the runs take place in the module's own file system; the fatal
-// lines name the files there.
-constexpr const char* RUN_FOLDER = "/models";
-
 std::vector<sferonda::MemoryFile> inputs;
 std::string argument;
 sferonda::MemoryRunResult result;
@@ -49,21 +45,21 @@ EMSCRIPTEN_KEEPALIVE char* sferonda_argument(int size) { return sized(argument, 
 // The batch whose main input file the argument names.
 EMSCRIPTEN_KEEPALIVE int sferonda_run_batch() {
     result = {};
-    return finished(sferonda::run_batch_in_memory(RUN_FOLDER, inputs, argument));
+    return finished(sferonda::run_batch_in_memory(inputs, argument));
 }
 
 // The first two inputs as that display type (valid or not), the argument the output name.
 EMSCRIPTEN_KEEPALIVE int sferonda_run_case(int display_type) {
     result = {};
     if (inputs.size() < 2) return finished({});
-    return finished(sferonda::run_case_in_memory(RUN_FOLDER, display_type, inputs[0], inputs[1], argument));
+    return finished(sferonda::run_case_in_memory(display_type, inputs[0], inputs[1], argument));
 }
 
 // The first two inputs as glTF, the argument the output name.
 EMSCRIPTEN_KEEPALIVE int sferonda_run_gltf() {
     result = {};
     if (inputs.size() < 2) return finished({});
-    return finished(sferonda::run_gltf_in_memory(RUN_FOLDER, inputs[0], inputs[1], argument));
+    return finished(sferonda::run_gltf_in_memory(inputs[0], inputs[1], argument));
 }
 
 EMSCRIPTEN_KEEPALIVE int sferonda_ending() { return static_cast<int>(result.ending); }
