@@ -38,10 +38,19 @@ void write_banner_and_echo(Run& run, std::int32_t display_type, const CaseNames&
     write_list(run, CONSOLE_OUTPUT_UNIT, {"* Name of ouput file (without extension): ", names.output_name});
 }
 
+void begin_case_result(Run& run, std::int32_t display_type, const CaseNames& names) {
+    CaseResult& result = run.cases.emplace_back();
+    result.display_type = display_type;
+    result.coordinates = trimmed(names.coordinates_file_name);
+    result.colors = trimmed(names.colors_file_name);
+    result.output_name = trimmed(names.output_name);
+}
+
 void run_case(Run& run, std::int32_t display_type, CaseNames& names) {
     read_list_or_fail(run, MAIN_INPUT_UNIT, {names.coordinates_file_name});
     read_list_or_fail(run, MAIN_INPUT_UNIT, {names.colors_file_name});
     read_list_or_fail(run, MAIN_INPUT_UNIT, {names.output_name});
+    begin_case_result(run, display_type, names);
     write_banner_and_echo(run, display_type, names);
     open_old(run, COORDINATES_UNIT, trimmed(names.coordinates_file_name));
     open_old(run, COLORS_UNIT, trimmed(names.colors_file_name));

@@ -68,11 +68,22 @@ void deliver(Run& run, const Output& output, std::string_view glb) {
     }
 }
 
+void begin_case_result(Run& run, std::string_view coordinates, std::string_view colors, std::string_view output) {
+    CaseResult& result = run.cases.emplace_back();
+    result.coordinates = coordinates;
+    result.colors = colors;
+    result.output_name = output;
+    result.file_name = output;
+}
+
 int write_scene(Run& run, const Output& output, const GltfOptions& options) {
     BeadModel& model = run.model;
     if (!read_bead_model(run, model, COORDINATES_UNIT, COLORS_UNIT, AfterError::Continue)) {
         return MODEL_PROBLEM_STATUS;
     }
+    CaseResult& result = current_case(run);
+    result.beads = model.bead_count;
+    result.connectors = model.connector_count;
     GltfSummary summary;
     // A model that the checks refuse stops here, before any file is touched.
     std::string glb;
@@ -83,6 +94,9 @@ int write_scene(Run& run, const Output& output, const GltfOptions& options) {
         return MODEL_PROBLEM_STATUS;
     }
     deliver(run, output, glb);
+    result.written = true;
+    result.omitted_beads = summary.omitted_beads;
+    result.omitted_connectors = summary.omitted_connectors;
     report_summary(run, summary);
     return 0;
 }
@@ -91,6 +105,7 @@ int write_scene(Run& run, const Output& output, const GltfOptions& options) {
 
 int run_gltf_command(Run& run, std::string_view coordinates_path, std::string_view colors_path,
                      std::string_view output_path, GltfOptions options) {
+    begin_case_result(run, coordinates_path, colors_path, output_path);
     FileSystem& files = run.file_system();
     const Output output{std::string(output_path), names_standard_output(run, std::string(output_path))};
     // No file has an empty name, and a device's name would swallow the

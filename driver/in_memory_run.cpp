@@ -52,9 +52,13 @@ MemoryRunResult run_on_store(std::span<const MemoryFile> inputs, std::string con
     result.status = outcome.status;
     result.ending = outcome.ending;
     result.fatal_line = std::move(outcome.fatal_line);
+    result.error_number = outcome.error_number;
+    result.fatal_unit = outcome.unit;
+    result.fatal_file = std::move(outcome.full_path);
     close_all_units_quietly(*run);
     result.console = take_console_output(*run);
     after(*run, result);
+    result.cases = std::move(run->cases);
     gather_written_files(result, store, inputs);
     return result;
 }
@@ -118,7 +122,9 @@ MemoryRunResult run_gltf_in_memory(const MemoryFile& coordinates, const MemoryFi
     return run_on_store(
         inputs, "",
         [&](Run& run) { return run_gltf_command(run, coordinates.name, colors.name, file_name, GltfOptions{}); },
-        [](Run& run, MemoryRunResult& result) {
+        [&](Run& run, MemoryRunResult& result) {
+            // The command was given the file's name; the host gave the output name.
+            if (!run.cases.empty()) run.cases.back().output_name = output_name;
             if (result.ending == RunEnding::Normal && result.status == 0) result.model = model_numbers(run.model);
         });
 }

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "driver/case_result.hpp"
 #include "records/run_end.hpp"
 
 namespace sferonda {
@@ -37,6 +38,10 @@ struct MemoryRunResult {
     RunEnding ending = RunEnding::Normal;
     int status = 0;          // the process's exit status
     std::string fatal_line;  // "forrtl: severe (N): ..." without its line end
+    int error_number = 0;    // of a fatal error, with its unit and file
+    int fatal_unit = 0;
+    std::string fatal_file;
+    std::vector<CaseResult> cases;  // in the order the run met them
     std::vector<MemoryFile> files;  // every file the run wrote, by name
     ModelNumbers model;             // of an accepted glTF run only
 };

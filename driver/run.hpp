@@ -3,7 +3,10 @@
 // tables. Every routine of the driver and the writers is handed the run it
 // works for, so that two runs may go side by side.
 
+#include <vector>
+
 #include "driver/bead_model.hpp"
+#include "driver/case_result.hpp"
 #include "records/units.hpp"
 #include "writers/pseudo_pdb_tables.hpp"
 
@@ -19,6 +22,7 @@ struct Run : Units {
     // what an earlier case of the same run left in them.
     BeadModel model;
     PseudoPdbTables pseudo_pdb;
+    std::vector<CaseResult> cases;
 };
 
 }  // namespace sferonda

@@ -1,5 +1,7 @@
 #include "records/output_buffer.hpp"
 
+#include <new>
+
 #include "records/fatal_error.hpp"
 #include "records/file_system.hpp"
 
@@ -27,6 +29,8 @@ void OutputBuffer::flush() {
 
 bool OutputBuffer::try_flush() {
     std::size_t pending = used_;
+    if (copying_) copy_.append(buffer_.data() + copy_from_, pending - copy_from_);
+    copy_from_ = 0;
     // What cannot be written is dropped, so that a failing unit is reported once.
     used_ = 0;
     if (capturing_) {
@@ -34,6 +38,19 @@ bool OutputBuffer::try_flush() {
         return true;
     }
     return file_->write(std::string_view(buffer_.data(), pending));
+}
+
+std::string OutputBuffer::take_copy() noexcept {
+    std::string copy;
+    try {
+        copy_.append(buffer_.data() + copy_from_, used_ - copy_from_);
+        copy.swap(copy_);
+    } catch (const std::bad_alloc&) {
+        copy_.clear();
+    }
+    copying_ = false;
+    copy_from_ = used_;
+    return copy;
 }
 
 std::string OutputBuffer::take_captured() {

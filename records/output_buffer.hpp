@@ -59,6 +59,14 @@ public:
     // console moves to standard error when standard output carries a file.
     void write_to(OpenFile& file) { file_ = &file; }
 
+    // Keeps a copy of what is written from now on until taken.
+    void start_copy() {
+        copying_ = true;
+        copy_from_ = used_;
+    }
+    // Stops copying; noexcept, as it may be taken while a run ends.
+    std::string take_copy() noexcept;
+
     // Instead of writing, keep everything in memory (tests and harnesses).
     void capture_in_memory() { capturing_ = true; }
     std::string take_captured();
@@ -74,6 +82,9 @@ private:
     std::vector<char> buffer_;
     std::size_t used_ = 0;
     std::string captured_;
+    bool copying_ = false;
+    std::size_t copy_from_ = 0;  // where the copy goes on in buffer_
+    std::string copy_;
 };
 
 }  // namespace sferonda
