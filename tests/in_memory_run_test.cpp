@@ -144,6 +144,16 @@ TEST(InMemoryRun, AStopEndsTheRunWithWhatWasWritten) {
     EXPECT_EQ(written(result).count("sferonda-log.txt"), 1u);
 }
 
+// In memory files are told apart by name: an output named as the model's
+// coordinates file, open on another unit, is refused and left as it was.
+TEST(InMemoryRun, AnOutputOpenOnAnotherUnitIsRefusedByName) {
+    const MemoryFile coordinates{"chain.bea", source_file("chain.dat").bytes};
+    const MemoryRunResult result = run_case_in_memory(1, coordinates, source_file("chain.col"), "chain");
+    EXPECT_EQ(result.error_number, 30);
+    EXPECT_EQ(result.fatal_file, "chain.bea");
+    EXPECT_EQ(written(result).count("chain.bea"), 0u);
+}
+
 // Each run has a model of its own: a null value keeps what the model held
 // before the run, which is nothing from an earlier run.
 TEST(InMemoryRun, ARunStartsFromAnEmptyModel) {
