@@ -14,6 +14,7 @@
 #include "driver/case_driver.hpp"
 #include "driver/in_memory_run.hpp"
 #include "driver/run.hpp"
+#include "platform/platform.hpp"
 #include "records/run_end.hpp"
 #include "records/system_file_system.hpp"
 #include "records/units.hpp"
@@ -176,7 +177,8 @@ TEST(InMemoryRun, AFailedAllocationEndsTheRunAsError41) {
     units.set_error_sink([&](std::string_view record) { reported += record; });
     const RunOutcome outcome = run_to_end(units, []() -> int { throw std::bad_alloc(); });
     EXPECT_EQ(outcome.ending, RunEnding::Fatal);
-    EXPECT_EQ(outcome.status, 41);
+    EXPECT_EQ(outcome.error_number, 41);
+    EXPECT_EQ(outcome.status, fatal_exit_status(41));
     EXPECT_EQ(outcome.fatal_line, "forrtl: severe (41): insufficient virtual memory");
     EXPECT_EQ(reported, outcome.fatal_line + "\r\n");
 }
