@@ -9,8 +9,6 @@ file(GLOB SFERONDA_CORE_SOURCES CONFIGURE_DEPENDS
   ${sferonda_root}/driver/*.cpp)
 list(FILTER SFERONDA_CORE_SOURCES EXCLUDE REGEX "/driver/main\\.cpp$")
 if(WIN32)
-  # The runs on files in memory serve the browser's page, built for the web.
-  list(FILTER SFERONDA_CORE_SOURCES EXCLUDE REGEX "/driver/in_memory_run\\.cpp$")
   list(APPEND SFERONDA_CORE_SOURCES ${sferonda_root}/platform/windows.cpp
     ${sferonda_root}/platform/windows_console.cpp)
 else()

@@ -38,10 +38,19 @@ void write_banner_and_echo(Run& run, std::int32_t display_type, const CaseNames&
     write_list(run, CONSOLE_OUTPUT_UNIT, {"* Name of ouput file (without extension): ", names.output_name});
 }
 
+void begin_case_result(Run& run, std::int32_t display_type, const CaseNames& names) {
+    CaseResult& result = run.cases.emplace_back();
+    result.display_type = display_type;
+    result.coordinates = trimmed(names.coordinates_file_name);
+    result.colors = trimmed(names.colors_file_name);
+    result.output_name = trimmed(names.output_name);
+}
+
 void run_case(Run& run, std::int32_t display_type, CaseNames& names) {
     read_list_or_fail(run, MAIN_INPUT_UNIT, {names.coordinates_file_name});
     read_list_or_fail(run, MAIN_INPUT_UNIT, {names.colors_file_name});
     read_list_or_fail(run, MAIN_INPUT_UNIT, {names.output_name});
+    begin_case_result(run, display_type, names);
     write_banner_and_echo(run, display_type, names);
     open_old(run, COORDINATES_UNIT, trimmed(names.coordinates_file_name));
     open_old(run, COLORS_UNIT, trimmed(names.colors_file_name));
@@ -62,7 +71,7 @@ void open_given_main_input(Run& run, std::string_view path) {
     open_old(run, MAIN_INPUT_UNIT, path);
     const std::size_t separator = path.find_last_of(path_separators());
     if (separator == std::string_view::npos) return;
-    if (!enter_folder(std::string(path.substr(0, separator + 1)))) {
+    if (!run.file_system().enter_folder(std::string(path.substr(0, separator + 1)))) {
         fatal_io_error(run, IoError::OpenFailure, MAIN_INPUT_UNIT);
     }
 }

@@ -1,7 +1,5 @@
 #include "driver/command_line.hpp"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
 #include <cassert>
@@ -15,7 +13,6 @@
 #include "platform/line_end.hpp"
 #include "records/run_end.hpp"
 #include "records/units.hpp"
-#include "records/write_all.hpp"
 #include "writers/unit_meshes.hpp"
 
 namespace sferonda {
@@ -203,9 +200,9 @@ const std::string_view USAGE_TEXT = usage();
 
 namespace {
 
-int reject_arguments() {
+int reject_arguments(Run& run) {
     // The status tells the caller even when standard error cannot be written.
-    write_all(STDERR_FILENO, with_console_line_ends(USAGE_TEXT));
+    run.file_system().console(ConsoleStream::Error)->write(with_console_line_ends(USAGE_TEXT));
     return USAGE_ERROR_STATUS;
 }
 
@@ -219,7 +216,7 @@ int run_command_line(Run& run, std::span<const std::string_view> arguments) {
         if (!parse_arguments(command, arguments.subspan(1), parsed)) break;
         return run_to_end(run, [&] { return command.run(run, parsed); }).status;
     }
-    return reject_arguments();
+    return reject_arguments(run);
 }
 
 }  // namespace sferonda

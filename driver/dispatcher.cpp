@@ -33,7 +33,11 @@ void BUILDSFERONDA(Run& run, std::int32_t display_type, const BeadModel& model, 
     static const Layout by_unit("'     by Fortran unit :',I2");
     static const Layout generated("' Visualization file has been generated:',A30");
 
+    CaseResult& result = current_case(run);
+    result.beads = model.bead_count;
+    result.connectors = model.connector_count;
     if (!is_valid_display_type(display_type)) {
+        RefusalLines refusal(run);
         write_formatted(run, CONSOLE, invalid_type, {display_type});
         stop_run();
     }
@@ -43,11 +47,13 @@ void BUILDSFERONDA(Run& run, std::int32_t display_type, const BeadModel& model, 
     PreparedCase prepared;
     type.prepare(run, model, prepared);
     prepared.output_file_name = build_output_file_name(output_name, type.extension);
+    current_case(run).file_name = trimmed(prepared.output_file_name);
 
     write_formatted(run, CONSOLE, file_will_be, {prepared.output_file_name});
     write_formatted(run, log_unit, file_will_be, {prepared.output_file_name});
     write_formatted(run, log_unit, by_unit, {output_unit});
     if (type.write(run, model, prepared, output_unit)) {
+        current_case(run).written = true;
         write_formatted(run, log_unit, generated, {prepared.output_file_name});
     }
 }

@@ -26,6 +26,7 @@ void prepare_pseudo_pdb(Run& run, const BeadModel& model, PreparedCase& prepared
         write_list(run, CONSOLE, {"* ---- WARNING: Unequal beads; all taken as bead 1"});
     }
     if (model.connector_count > MAX_PDB_CONNECTORS) {
+        RefusalLines refusal(run);
         write_list(run, CONSOLE, {"* ****ERROR SUBROUTINE BUILDSFERONDA"});
         write_list(run, CONSOLE, {"      Number of connectors", model.connector_count, " greater than dimension",
                              MAX_PDB_CONNECTORS});

@@ -2,7 +2,6 @@
 
 #include <optional>
 #include <string>
-#include <unistd.h>
 
 #include "driver/bead_model.hpp"
 #include "driver/model_reader.hpp"
@@ -12,8 +11,6 @@
 #include "records/record_write.hpp"
 #include "records/run_end.hpp"
 #include "records/units.hpp"
-#include "records/whole_file_write.hpp"
-#include "records/write_all.hpp"
 #include "writers/gltf_writer.hpp"
 
 namespace sferonda {
@@ -28,26 +25,29 @@ struct Output {
     bool standard;
 };
 
-std::optional<FileIdentity> standard_output_identity() { return identify_open_file(STDOUT_FILENO); }
+std::optional<FileIdentity> standard_output_identity(Run& run) {
+    return run.file_system().console(ConsoleStream::Output)->identity();
+}
 
 // "-", or another name of the very file, pipe or device that standard output
 // is (/dev/stdout, or the file it was sent to): renaming a new file onto it
 // would not reach the reader of standard output, or would replace the link
 // /dev/stdout itself.
-bool names_standard_output(const std::string& name) {
+bool names_standard_output(Run& run, const std::string& name) {
     if (name == "-") return true;
-    const auto named = identify_file(name);
-    return named && named == standard_output_identity();
+    const auto named = run.file_system().identify(name);
+    return named && named == standard_output_identity(run);
 }
 
 // Replacing an input by the scene would destroy the model it was made from:
 // the open failure of the output, as when the batch meets a graphics file
 // that is one of its own files.
 void refuse_input_as_output(Run& run, const Output& output, std::string_view coordinates, std::string_view colors) {
-    const auto target = output.standard ? standard_output_identity() : identify_file(output.name);
+    FileSystem& files = run.file_system();
+    const auto target = output.standard ? standard_output_identity(run) : files.identify(output.name);
     if (!target) return;
-    if (target == identify_file(std::string(coordinates)) || target == identify_file(std::string(colors))) {
-        fatal_io_error(run, IoError::OpenFailure, OUTPUT_UNIT, full_path_name(output.name));
+    if (target == files.identify(std::string(coordinates)) || target == files.identify(std::string(colors))) {
+        fatal_io_error(run, IoError::OpenFailure, OUTPUT_UNIT, files.full_path(output.name));
     }
 }
 
@@ -63,9 +63,17 @@ void report_summary(Run& run, const GltfSummary& summary) {
 
 void deliver(Run& run, const Output& output, std::string_view glb) {
     if (!output.standard) return write_whole_file(run, output.name, glb, OUTPUT_UNIT);
-    if (!write_all(STDOUT_FILENO, glb)) {
-        fatal_io_error(run, IoError::WriteFailure, OUTPUT_UNIT, full_path_name(output.name));
+    if (!run.file_system().console(ConsoleStream::Output)->write(glb)) {
+        fatal_io_error(run, IoError::WriteFailure, OUTPUT_UNIT, run.file_system().full_path(output.name));
     }
+}
+
+void begin_case_result(Run& run, std::string_view coordinates, std::string_view colors, std::string_view output) {
+    CaseResult& result = run.cases.emplace_back();
+    result.coordinates = coordinates;
+    result.colors = colors;
+    result.output_name = output;
+    result.file_name = output;
 }
 
 int write_scene(Run& run, const Output& output, const GltfOptions& options) {
@@ -73,6 +81,9 @@ int write_scene(Run& run, const Output& output, const GltfOptions& options) {
     if (!read_bead_model(run, model, COORDINATES_UNIT, COLORS_UNIT, AfterError::Continue)) {
         return MODEL_PROBLEM_STATUS;
     }
+    CaseResult& result = current_case(run);
+    result.beads = model.bead_count;
+    result.connectors = model.connector_count;
     GltfSummary summary;
     // A model that the checks refuse stops here, before any file is touched.
     std::string glb;
@@ -83,6 +94,9 @@ int write_scene(Run& run, const Output& output, const GltfOptions& options) {
         return MODEL_PROBLEM_STATUS;
     }
     deliver(run, output, glb);
+    result.written = true;
+    result.omitted_beads = summary.omitted_beads;
+    result.omitted_connectors = summary.omitted_connectors;
     report_summary(run, summary);
     return 0;
 }
@@ -91,14 +105,16 @@ int write_scene(Run& run, const Output& output, const GltfOptions& options) {
 
 int run_gltf_command(Run& run, std::string_view coordinates_path, std::string_view colors_path,
                      std::string_view output_path, GltfOptions options) {
-    const Output output{std::string(output_path), names_standard_output(std::string(output_path))};
+    begin_case_result(run, coordinates_path, colors_path, output_path);
+    FileSystem& files = run.file_system();
+    const Output output{std::string(output_path), names_standard_output(run, std::string(output_path))};
     // No file has an empty name, and a device's name would swallow the
     // scene; refused before any file is read.
-    if (output.name.empty() || (!output.standard && !names_ordinary_file(output.name))) {
-        fatal_io_error(run, IoError::OpenFailure, OUTPUT_UNIT, full_path_name(output.name));
+    if (output.name.empty() || (!output.standard && !files.names_ordinary_file(output.name))) {
+        fatal_io_error(run, IoError::OpenFailure, OUTPUT_UNIT, files.full_path(output.name));
     }
     // The console's lines must not mix with the scene's bytes.
-    if (output.standard) output_unit(run, CONSOLE_OUTPUT_UNIT).write_to(STDERR_FILENO);
+    if (output.standard) run.move_console_to_error();
     open_old(run, COORDINATES_UNIT, coordinates_path);
     open_old(run, COLORS_UNIT, colors_path);
     refuse_input_as_output(run, output, coordinates_path, colors_path);

@@ -66,6 +66,7 @@ private:
     bool within_capacity(std::int32_t count, std::int32_t capacity, const char* warning,
                                 const char* number_of) {
         if (count <= capacity) return true;
+        RefusalLines refusal(run_);
         write_list(run_, CONSOLE, {warning});
         write_list(run_, CONSOLE, {number_of, count, " exceeds dimension", capacity});
         write_list(run_, CONSOLE, {"     RETURN (Graphics file not generated)"});
@@ -117,19 +118,19 @@ private:
         std::int32_t colors_count = 0;
         if (!read_colors({colors_count})) return false;
         if (colors_count == count) return true;
-        write_list(run_, CONSOLE, {numbers_of, " in the two files not equal", count, colors_count});
+        refuse({numbers_of, " in the two files not equal", count, colors_count});
         return error_pause();
     }
 
     bool read_coordinates(std::initializer_list<ReadTarget> targets) {
         if (read_list(run_, coordinates_unit_, targets)) return true;
-        write_list(run_, CONSOLE, {"ERROR in Sferonda: End of file while reading ", "coordinates file"});
+        refuse({"ERROR in Sferonda: End of file while reading ", "coordinates file"});
         return error_pause();
     }
 
     bool read_colors(std::initializer_list<ReadTarget> targets) {
         if (read_list(run_, colors_unit_, targets)) return true;
-        write_list(run_, CONSOLE, {"ERROR in Sferonda: End of file while reading ", "colors file"});
+        refuse({"ERROR in Sferonda: End of file while reading ", "colors file"});
         return error_pause();
     }
 
@@ -155,9 +156,18 @@ private:
     }
 
     bool index_error(std::initializer_list<Value> where, const char* found_text) {
-        write_list(run_, CONSOLE, where);
-        write_list(run_, CONSOLE, {found_text, index_});
+        {
+            RefusalLines refusal(run_);
+            write_list(run_, CONSOLE, where);
+            write_list(run_, CONSOLE, {found_text, index_});
+        }
         return error_pause();
+    }
+
+    // The pause that may follow is no part of the refusal.
+    void refuse(std::initializer_list<Value> line) {
+        RefusalLines refusal(run_);
+        write_list(run_, CONSOLE, line);
     }
 
     bool error_pause() const {

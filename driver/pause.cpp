@@ -3,7 +3,6 @@
 #include <string>
 
 #include "driver/run.hpp"
-#include "platform/platform.hpp"
 #include "records/record_write.hpp"
 #include "records/units.hpp"
 
@@ -15,9 +14,9 @@ bool is_empty_answer(std::string_view line) {
     return line.empty() || line.front() == '\r';
 }
 
-void run_command(std::string_view line) {
+void run_command(Run& run, std::string_view line) {
     if (line.back() == '\r') line.remove_suffix(1);
-    run_shell_command(std::string(line));
+    run.file_system().run_command(std::string(line));
 }
 
 }  // namespace
@@ -30,7 +29,7 @@ void PAUSE(Run& run) {
         std::string_view answer;
         if (!input_unit(run, CONSOLE_INPUT_UNIT).next_line(answer)) return;
         if (is_empty_answer(answer)) return;
-        run_command(answer);
+        run_command(run, answer);
     }
 }
 

@@ -55,6 +55,8 @@ int fatal_exit_status(int error_number);
 
 // Runs `command` through the system's command interpreter and waits for it.
 void run_shell_command(const std::string& command);
+// The same with `folder` as the command's working folder, the process's left as it is.
+void run_shell_command_in(const std::string& folder, const std::string& command);
 
 // `path` when it is no symbolic link (or does not exist); else the path its
 // links lead to, one link after the other, a relative link taken from the
@@ -125,6 +127,10 @@ std::string_view path_separators();
 // character no file name may hold. Always true on POSIX, where these are
 // ordinary names.
 bool names_ordinary_file(std::string_view name);
+
+// `name` taken from `folder`: as it is when absolute or when `folder` is
+// empty (the working folder).
+std::string name_in_folder(const std::string& folder, std::string_view name);
 
 // Makes `folder` the working folder of the process; false on failure.
 bool enter_folder(const std::string& folder);

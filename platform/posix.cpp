@@ -51,6 +51,13 @@ int fatal_exit_status(int error_number) { return error_number; }
 
 void run_shell_command(const std::string& command) { (void)std::system(command.c_str()); }
 
+// The command does not run when the folder cannot be entered.
+void run_shell_command_in(const std::string& folder, const std::string& command) {
+    std::string quoted = "'";
+    for (char c : folder) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    run_shell_command("cd -- " + quoted + "' || exit\n" + command);
+}
+
 namespace {
 
 // The system's own limit on the links of one name.
@@ -193,6 +200,11 @@ std::vector<std::string> command_line_arguments(int argc, char** argv) {
 std::string_view path_separators() { return "/"; }
 
 bool names_ordinary_file(std::string_view) { return true; }
+
+std::string name_in_folder(const std::string& folder, std::string_view name) {
+    if (folder.empty() || (!name.empty() && name.front() == '/')) return std::string(name);
+    return folder + (folder.back() == '/' ? "" : "/") + std::string(name);
+}
 
 bool enter_folder(const std::string& folder) { return ::chdir(folder.c_str()) == 0; }
 

@@ -114,6 +114,11 @@ int fatal_exit_status(int error_number) { return static_cast<int>(0xC0000000u + 
 
 void run_shell_command(const std::string& command) { (void)::_wsystem(utf16_of(command).c_str()); }
 
+// The command does not run when the folder cannot be entered.
+void run_shell_command_in(const std::string& folder, const std::string& command) {
+    run_shell_command("cd /d \"" + folder + "\" && " + command);
+}
+
 // A symbolic link is replaced as a file is: on Windows links are rare and
 // making one needs a privilege.
 std::optional<std::string> final_link_target(std::string path) { return path; }
@@ -235,6 +240,15 @@ bool names_ordinary_file(std::string_view name) {
     std::string_view base = last.substr(0, last.find('.'));
     while (!base.empty() && base.back() == ' ') base.remove_suffix(1);
     return !is_device_name(base);
+}
+
+// A name from the root (\\server, \\name) or with a drive (C:) is not
+// taken from the folder.
+std::string name_in_folder(const std::string& folder, std::string_view name) {
+    const bool from_root = !name.empty() && is_separator(name.front());
+    const bool with_drive = name.size() >= 2 && name[1] == ':';
+    if (folder.empty() || from_root || with_drive) return std::string(name);
+    return folder + (is_separator(folder.back()) ? "" : "\\") + std::string(name);
 }
 
 bool enter_folder(const std::string& folder) { return ::SetCurrentDirectoryW(utf16_of(folder).c_str()) != 0; }

@@ -2,21 +2,20 @@
 
 #include <cerrno>
 #include <cstring>
-#include <unistd.h>
 
-#include "platform/platform.hpp"
 #include "records/fatal_error.hpp"
+#include "records/file_system.hpp"
 #include "records/text_start.hpp"
 
 namespace sferonda {
 
-LineSource::LineSource(Units& units, int fd, int unit)
-    : units_(units), fd_(fd), unit_(unit), from_memory_(false), buffer_(BLOCK_SIZE + READ_AHEAD) {}
+LineSource::LineSource(Units& units, OpenFile& file, int unit)
+    : units_(units), file_(&file), unit_(unit), from_memory_(false), buffer_(BLOCK_SIZE + READ_AHEAD) {}
 
 // The text is held as a file's blocks are, but served only by refill(),
 // which looks at its start as at a file's.
 LineSource::LineSource(Units& units, std::string text, int unit)
-    : units_(units), fd_(-1), unit_(unit), from_memory_(true), buffer_(text.begin(), text.end()) {
+    : units_(units), file_(nullptr), unit_(unit), from_memory_(true), buffer_(text.begin(), text.end()) {
     buffer_.resize(buffer_.size() + READ_AHEAD);
 }
 
@@ -130,7 +129,7 @@ void LineSource::read_block() {
         begin_ = 0;
     }
     for (;;) {
-        const std::ptrdiff_t count = read_console_or_file(fd_, buffer_.data() + end_, capacity() - end_);
+        const std::ptrdiff_t count = file_->read(buffer_.data() + end_, capacity() - end_);
         if (count > 0) {
             end_ += static_cast<std::size_t>(count);
             return;
@@ -149,7 +148,7 @@ void LineSource::rewind() {
     begin_ = end_ = 0;
     at_end_ = false;
     at_start_ = true;
-    if (!from_memory_ && ::lseek(fd_, 0, SEEK_SET) < 0) fatal_io_error(units_, IoError::ReadFailure, unit_);
+    if (!from_memory_ && !file_->rewind()) fatal_io_error(units_, IoError::ReadFailure, unit_);
 }
 
 }  // namespace sferonda

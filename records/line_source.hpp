@@ -11,6 +11,7 @@
 
 namespace sferonda {
 
+class OpenFile;
 class Units;
 
 class LineSource {
@@ -25,9 +26,9 @@ public:
     // that a scan may take eight bytes at a time without a bound to test.
     static constexpr std::size_t READ_AHEAD = 8;
 
-    // Reads from the open descriptor `fd` (not closed here); `unit` names it
-    // in the errors, which end the run of `units`.
-    LineSource(Units& units, int fd, int unit);
+    // Reads from the open `file` (not closed here); `unit` names it in the
+    // errors, which end the run of `units`.
+    LineSource(Units& units, OpenFile& file, int unit);
     // Serves the lines of `text` itself.
     LineSource(Units& units, std::string text, int unit);
 
@@ -76,7 +77,7 @@ private:
     bool take_buffered_line(std::string_view& line);
 
     Units& units_;
-    int fd_;
+    OpenFile* file_;  // null for a text held in memory
     int unit_;
     bool from_memory_;
     bool at_end_ = false;

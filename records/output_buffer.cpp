@@ -1,7 +1,9 @@
 #include "records/output_buffer.hpp"
 
+#include <new>
+
 #include "records/fatal_error.hpp"
-#include "records/write_all.hpp"
+#include "records/file_system.hpp"
 
 namespace sferonda {
 
@@ -11,8 +13,8 @@ namespace {
 constexpr std::size_t OUTPUT_BLOCK_SIZE = 64 * 1024;
 }
 
-OutputBuffer::OutputBuffer(Units& units, int fd, int unit, bool console)
-    : units_(units), fd_(fd), unit_(unit), console_(console), buffer_(OUTPUT_BLOCK_SIZE) {}
+OutputBuffer::OutputBuffer(Units& units, OpenFile& file, int unit, bool console)
+    : units_(units), file_(&file), unit_(unit), console_(console), buffer_(OUTPUT_BLOCK_SIZE) {}
 
 char* OutputBuffer::grab_after_flush(std::size_t count) {
     flush();
@@ -27,13 +29,28 @@ void OutputBuffer::flush() {
 
 bool OutputBuffer::try_flush() {
     std::size_t pending = used_;
+    if (copying_) copy_.append(buffer_.data() + copy_from_, pending - copy_from_);
+    copy_from_ = 0;
     // What cannot be written is dropped, so that a failing unit is reported once.
     used_ = 0;
     if (capturing_) {
         captured_.append(buffer_.data(), pending);
         return true;
     }
-    return write_all(fd_, std::string_view(buffer_.data(), pending));
+    return file_->write(std::string_view(buffer_.data(), pending));
+}
+
+std::string OutputBuffer::take_copy() noexcept {
+    std::string copy;
+    try {
+        copy_.append(buffer_.data() + copy_from_, used_ - copy_from_);
+        copy.swap(copy_);
+    } catch (const std::bad_alloc&) {
+        copy_.clear();
+    }
+    copying_ = false;
+    copy_from_ = used_;
+    return copy;
 }
 
 std::string OutputBuffer::take_captured() {

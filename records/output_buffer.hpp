@@ -14,16 +14,17 @@
 
 namespace sferonda {
 
+class OpenFile;
 class Units;
 
 class OutputBuffer {
 public:
-    // Writes to `fd` (not closed here). The console ends lines as the
+    // Writes to `file` (not closed here). The console ends lines as the
     // system's text files do (a line feed, CR LF on Windows) and holds
     // free-form lines of 79 characters; files end lines with carriage return
     // and line feed and hold 80.
     // A failed write ends the run of `units`.
-    OutputBuffer(Units& units, int fd, int unit, bool console);
+    OutputBuffer(Units& units, OpenFile& file, int unit, bool console);
 
     // `count` contiguous bytes to be filled by the caller, appended to the record.
     char* grab(std::size_t count) {
@@ -54,9 +55,17 @@ public:
 
     int free_form_line_limit() const { return console_ ? 79 : 80; }
 
-    // From now on writes to `fd` instead, what is buffered included: the
+    // From now on writes to `file` instead, what is buffered included: the
     // console moves to standard error when standard output carries a file.
-    void write_to(int fd) { fd_ = fd; }
+    void write_to(OpenFile& file) { file_ = &file; }
+
+    // Keeps a copy of what is written from now on until taken.
+    void start_copy() {
+        copying_ = true;
+        copy_from_ = used_;
+    }
+    // Stops copying; noexcept, as it may be taken while a run ends.
+    std::string take_copy() noexcept;
 
     // Instead of writing, keep everything in memory (tests and harnesses).
     void capture_in_memory() { capturing_ = true; }
@@ -66,13 +75,16 @@ private:
     char* grab_after_flush(std::size_t count);
 
     Units& units_;
-    int fd_;
+    OpenFile* file_;
     int unit_;
     bool console_;
     bool capturing_ = false;
     std::vector<char> buffer_;
     std::size_t used_ = 0;
     std::string captured_;
+    bool copying_ = false;
+    std::size_t copy_from_ = 0;  // where the copy goes on in buffer_
+    std::string copy_;
 };
 
 }  // namespace sferonda

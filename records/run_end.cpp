@@ -23,7 +23,8 @@ int finish_run(Units& units, RunEnded& ended) {
 
 RunOutcome ended_outcome(Units& units, RunEnded& ended) {
     const int status = finish_run(units, ended);
-    return {status == 0 ? RunEnding::Stop : RunEnding::Fatal, status, std::move(ended.line)};
+    return {status == 0 ? RunEnding::Stop : RunEnding::Fatal, status, std::move(ended.line), ended.status, ended.unit,
+            std::move(ended.full_path)};
 }
 
 }  // namespace sferonda

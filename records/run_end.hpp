@@ -36,6 +36,9 @@ struct RunOutcome {
     RunEnding ending;
     int status;              // the exit status
     std::string fatal_line;  // carried by the ending, without its line end
+    int error_number = 0;    // of a fatal error, with its unit and the file's full path
+    int unit = 0;
+    std::string full_path;
 };
 
 RunOutcome ended_outcome(Units& units, RunEnded& ended);
@@ -46,7 +49,7 @@ RunOutcome ended_outcome(Units& units, RunEnded& ended);
 template <typename Body>
 RunOutcome run_to_end(Units& units, Body&& body) {
     try {
-        return {RunEnding::Normal, body(), {}};
+        return {RunEnding::Normal, body(), {}, 0, 0, {}};
     } catch (RunEnded& ended) {
         return ended_outcome(units, ended);
     } catch (const std::bad_alloc&) {

@@ -2,15 +2,12 @@
 
 #include <array>
 #include <cassert>
-#include <cerrno>
-#include <fcntl.h>
 #include <memory>
 #include <optional>
-#include <sys/stat.h>
 #include <unistd.h>
 
-#include "platform/platform.hpp"
 #include "records/fatal_error.hpp"
+#include "records/system_file_system.hpp"
 #include "records/write_all.hpp"
 
 namespace sferonda {
@@ -25,7 +22,12 @@ void write_to_standard_error(std::string_view record) {
 
 }  // namespace
 
-Units::Units() : error_sink_(write_to_standard_error) {}
+Units::Units()
+    : own_file_system_(std::make_unique<SystemFileSystem>()),
+      file_system_(*own_file_system_),
+      error_sink_(write_to_standard_error) {}
+
+Units::Units(FileSystem& files) : file_system_(files), error_sink_(write_to_standard_error) {}
 
 Units::~Units() { close_all_units_quietly(*this); }
 
@@ -38,16 +40,26 @@ UnitSlot& Units::console_output() {
     UnitSlot& console = slot(CONSOLE_OUTPUT_UNIT);
     if (!console.output) {
         console.path = "stdout";
-        console.output = std::make_unique<OutputBuffer>(*this, STDOUT_FILENO, CONSOLE_OUTPUT_UNIT, true);
+        console.file = file_system_.console(ConsoleStream::Output);
+        console.output = std::make_unique<OutputBuffer>(*this, *console.file, CONSOLE_OUTPUT_UNIT, true);
     }
     return console;
+}
+
+void Units::move_console_to_error() {
+    UnitSlot& console = console_output();
+    // The buffer goes on to the new stream before the old one goes.
+    std::unique_ptr<OpenFile> error = file_system_.console(ConsoleStream::Error);
+    console.output->write_to(*error);
+    console.file = std::move(error);
 }
 
 UnitSlot& Units::console_input() {
     UnitSlot& console = slot(CONSOLE_INPUT_UNIT);
     if (!console.input) {
         console.path = "stdin";
-        console.input = std::make_unique<LineSource>(*this, STDIN_FILENO, CONSOLE_INPUT_UNIT);
+        console.file = file_system_.console(ConsoleStream::Input);
+        console.input = std::make_unique<LineSource>(*this, *console.file, CONSOLE_INPUT_UNIT);
     }
     return console;
 }
@@ -60,22 +72,18 @@ bool is_console_unit(int unit) {
     return unit == CONSOLE_INPUT_UNIT || unit == CONSOLE_OUTPUT_UNIT;
 }
 
+// The buffers go before the file they read or write.
 void release(UnitSlot& unit) {
-    if (unit.fd >= 0) ::close(unit.fd);
+    unit.input.reset();
+    unit.output.reset();
     unit = UnitSlot{};
 }
 
-// Only a regular file loses its contents when it is opened for writing:
-// devices such as /dev/null may serve several units.
-std::optional<FileIdentity> regular_file_identity(const struct stat& status, int fd) {
-    if (!S_ISREG(status.st_mode)) return std::nullopt;
-    return identify_open_file(fd);
-}
-
-std::optional<FileIdentity> regular_file_identity(int fd) {
-    struct stat status {};
-    if (::fstat(fd, &status) != 0) return std::nullopt;
-    return regular_file_identity(status, fd);
+// False when the file could not keep what was written to it.
+bool close_file(UnitSlot& unit) {
+    const bool closed = !unit.file || unit.file->close();
+    release(unit);
+    return closed;
 }
 
 // The name as the system takes it. No file can have a NUL byte in its name,
@@ -83,7 +91,7 @@ std::optional<FileIdentity> regular_file_identity(int fd) {
 std::string system_name(Units& units, int unit, std::string_view file_name) {
     const std::size_t nul = file_name.find('\0');
     if (nul != std::string_view::npos) {
-        fatal_io_error(units, IoError::OpenFailure, unit, full_path_name(file_name.substr(0, nul)));
+        fatal_io_error(units, IoError::OpenFailure, unit, units.file_system().full_path(file_name.substr(0, nul)));
     }
     return std::string(file_name);
 }
@@ -91,7 +99,7 @@ std::string system_name(Units& units, int unit, std::string_view file_name) {
 // Opening for writing empties the file: it must not be one that another
 // unit has open, such as the log or a file being read.
 void refuse_file_of_other_unit(Units& units, int unit, const std::string& name, const std::string& path) {
-    const std::optional<FileIdentity> existing = identify_file(name);
+    const std::optional<FileIdentity> existing = units.file_system().identify(name);
     if (!existing) return;
     for (int other = 0; other < UNIT_LIMIT; ++other) {
         if (other != unit && units.slot(other).identity == existing) {
@@ -105,52 +113,33 @@ void refuse_file_of_other_unit(Units& units, int unit, const std::string& name, 
 void open_old(Units& units, int unit, std::string_view file_name) {
     if (is_open(units, unit)) close_unit(units, unit);
     std::string name = system_name(units, unit, file_name);
-    std::string path = full_path_name(file_name);
-    int fd = open_file(name, O_RDONLY);
-    if (fd < 0) {
-        bool missing = errno == ENOENT || errno == ENOTDIR;
+    std::string path = units.file_system().full_path(file_name);
+    OpenedForReading opened_file = units.file_system().open_for_reading(name);
+    if (!opened_file.file) {
+        const bool missing = opened_file.failure == OpenFailure::Missing;
         fatal_io_error(units, missing ? IoError::FileNotFound : IoError::OpenFailure, unit, path);
     }
-    struct stat status {};
-    if (::fstat(fd, &status) != 0 || S_ISDIR(status.st_mode)) {
-        ::close(fd);
-        fatal_io_error(units, IoError::OpenFailure, unit, path);
-    }
     UnitSlot& opened = units.slot(unit);
-    opened.fd = fd;
+    opened.file = std::move(opened_file.file);
     opened.path = std::move(path);
-    opened.identity = regular_file_identity(status, fd);
-    opened.input = std::make_unique<LineSource>(units, fd, unit);
+    opened.identity = opened.file->identity();
+    opened.input = std::make_unique<LineSource>(units, *opened.file, unit);
 }
 
 namespace {
 
-// The lock comes before the file is emptied, so that another run holding it
-// keeps its records whole. A device has no records to lose and may serve
-// runs in several folders, so it is neither locked nor emptied.
-bool take_for_this_run(int fd) {
-    struct stat status {};
-    if (::fstat(fd, &status) != 0) return false;
-    if (!S_ISREG(status.st_mode)) return true;
-    return lock_for_this_run(fd) && ::ftruncate(fd, 0) == 0;
-}
-
 void open_for_writing(Units& units, int unit, std::string_view file_name, bool for_this_run) {
     if (is_open(units, unit)) close_unit(units, unit);
     std::string name = system_name(units, unit, file_name);
-    std::string path = full_path_name(file_name);
+    std::string path = units.file_system().full_path(file_name);
     refuse_file_of_other_unit(units, unit, name, path);
-    int fd = open_file(name, O_WRONLY | O_CREAT | (for_this_run ? 0 : O_TRUNC));
-    if (fd < 0) fatal_io_error(units, IoError::OpenFailure, unit, path);
-    if (for_this_run && !take_for_this_run(fd)) {
-        ::close(fd);
-        fatal_io_error(units, IoError::OpenFailure, unit, path);
-    }
+    std::unique_ptr<OpenFile> file = units.file_system().open_for_writing(name, for_this_run);
+    if (!file) fatal_io_error(units, IoError::OpenFailure, unit, path);
     UnitSlot& opened = units.slot(unit);
-    opened.fd = fd;
+    opened.file = std::move(file);
     opened.path = std::move(path);
-    opened.identity = regular_file_identity(fd);
-    opened.output = std::make_unique<OutputBuffer>(units, fd, unit, false);
+    opened.identity = opened.file->identity();
+    opened.output = std::make_unique<OutputBuffer>(units, *opened.file, unit, false);
 }
 
 }  // namespace
@@ -158,8 +147,8 @@ void open_for_writing(Units& units, int unit, std::string_view file_name, bool f
 // A name that the system takes for a device, or changes, would swallow the
 // records and the run would report a file that does not exist.
 void open_unknown(Units& units, int unit, std::string_view file_name) {
-    if (!names_ordinary_file(file_name)) {
-        fatal_io_error(units, IoError::OpenFailure, unit, full_path_name(file_name));
+    if (!units.file_system().names_ordinary_file(file_name)) {
+        fatal_io_error(units, IoError::OpenFailure, unit, units.file_system().full_path(file_name));
     }
     open_for_writing(units, unit, file_name, false);
 }
@@ -168,17 +157,18 @@ void open_unknown_for_this_run(Units& units, int unit, std::string_view file_nam
     open_for_writing(units, unit, file_name, true);
 }
 
+void write_whole_file(Units& units, const std::string& file_name, std::string_view bytes, int unit) {
+    const WholeFileOutcome outcome = units.file_system().replace_whole_file(file_name, bytes);
+    if (outcome == WholeFileOutcome::Written) return;
+    const IoError error = outcome == WholeFileOutcome::OpenFailure ? IoError::OpenFailure : IoError::WriteFailure;
+    fatal_io_error(units, error, unit, units.file_system().full_path(file_name));
+}
+
 void close_unit(Units& units, int unit) {
     UnitSlot& closing = units.slot(unit);
     if (closing.output) closing.output->flush();
-    if (closing.fd >= 0 && ::close(closing.fd) != 0) {
-        std::string path = closing.path;
-        closing.fd = -1;
-        release(closing);
-        fatal_io_error(units, IoError::WriteFailure, unit, path);
-    }
-    closing.fd = -1;
-    release(closing);
+    std::string path = closing.path;
+    if (!close_file(closing)) fatal_io_error(units, IoError::WriteFailure, unit, path);
 }
 
 void rewind_unit(Units& units, int unit) { input_unit(units, unit).rewind(); }
@@ -232,9 +222,7 @@ bool close_all_units_quietly(Units& units) {
         UnitSlot& closing = units.slot(unit);
         if (closing.output && !closing.output->try_flush()) all_written = false;
         if (is_console_unit(unit)) continue;
-        if (closing.fd >= 0 && ::close(closing.fd) != 0) all_written = false;
-        closing.fd = -1;
-        release(closing);
+        if (!close_file(closing)) all_written = false;
     }
     return all_written;
 }
@@ -242,7 +230,7 @@ bool close_all_units_quietly(Units& units) {
 void attach_input_text(Units& units, int unit, std::string text, std::string_view file_name) {
     UnitSlot& attached = units.slot(unit);
     release(attached);
-    attached.path = full_path_name(file_name);
+    attached.path = units.file_system().full_path(file_name);
     attached.input = std::make_unique<LineSource>(units, std::move(text), unit);
 }
 

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "platform/platform.hpp"
+#include "records/file_system.hpp"
 #include "records/line_source.hpp"
 #include "records/output_buffer.hpp"
 
@@ -17,10 +18,10 @@ namespace sferonda {
 constexpr int CONSOLE_INPUT_UNIT = 5;   // standard input
 constexpr int CONSOLE_OUTPUT_UNIT = 6;  // standard output
 
-// One unit number's file: its descriptor, its full path for the fatal
+// One unit number's file: the file itself, its full path for the fatal
 // lines, and its buffer for reading or writing.
 struct UnitSlot {
-    int fd = -1;
+    std::unique_ptr<OpenFile> file;
     std::string path;
     std::optional<FileIdentity> identity;  // of the regular file open on fd
     std::unique_ptr<LineSource> input;
@@ -30,15 +31,19 @@ struct UnitSlot {
 // Takes a fatal line with its line end, as a console would show it.
 using ErrorSink = std::function<void(std::string_view record)>;
 
-// The files of one run by unit number, the console's input and output, and
-// where its fatal line goes. Every routine that reads or writes a unit is
-// handed the run's table, so that runs never share one.
+// The files of one run by unit number, the console's input and output,
+// where its fatal line goes, and the file system its files are on. Every
+// routine that reads or writes a unit is handed the run's table, so that
+// runs never share one.
 class Units {
 public:
     static constexpr int UNIT_LIMIT = 100;
 
-    // Fatal lines go to standard error until told otherwise.
+    // Fatal lines go to standard error until told otherwise. Without a file
+    // system the run's files are the system's, from the working folder.
     Units();
+    // The run's files are those of `files`, which outlives the run.
+    explicit Units(FileSystem& files);
     // Closes what is still open, reporting nothing.
     ~Units();
     Units(const Units&) = delete;
@@ -47,6 +52,10 @@ public:
     UnitSlot& slot(int unit);
     UnitSlot& console_input();
     UnitSlot& console_output();
+    // Standard output carries a file: the console's lines go to standard error instead.
+    void move_console_to_error();
+
+    FileSystem& file_system() { return file_system_; }
 
     // A host that takes the fatal line from the run's ending gives a sink that keeps nothing.
     void set_error_sink(ErrorSink sink) { error_sink_ = std::move(sink); }
@@ -57,6 +66,8 @@ public:
     bool ending_for_memory = false;
 
 private:
+    std::unique_ptr<FileSystem> own_file_system_;
+    FileSystem& file_system_;
     std::array<UnitSlot, UNIT_LIMIT> slots_;
     ErrorSink error_sink_;
 };
@@ -77,6 +88,11 @@ void open_unknown(Units& units, int unit, std::string_view file_name);
 // it is locked before it is emptied and stays locked while the unit is
 // open. Fatal error 30, the file untouched, when another run holds it.
 void open_unknown_for_this_run(Units& units, int unit, std::string_view file_name);
+
+// Writes `bytes` as the whole file `file_name` at once (FileSystem::
+// replace_whole_file): fatal error 30 on `unit` when it cannot be begun, 38
+// when it cannot be finished, the line naming `file_name` either way.
+void write_whole_file(Units& units, const std::string& file_name, std::string_view bytes, int unit);
 
 // Writes out what is buffered and closes the unit; fatal error 38 on failure.
 void close_unit(Units& units, int unit);

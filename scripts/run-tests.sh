@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what the tests need (when run as root), then builds and runs every
 # test twice: a normal optimised build and a build with AddressSanitizer and
-# UndefinedBehaviorSanitizer; then fuzzes for a bounded time. The Windows
+# UndefinedBehaviorSanitizer, the concurrent runs once more under
+# ThreadSanitizer; then fuzzes for a bounded time. The Windows
 # checks (label windows: the program cross-built and run under Wine) run
 # once, in the first: the sanitizer build has none.
 set -euo pipefail
@@ -17,6 +18,12 @@ web_status=0
 bash scripts/build-web.sh || web_status=$?
 [ "$web_status" -eq 0 ] || [ "$web_status" -eq 77 ] || exit "$web_status"
 ctest --test-dir build --output-on-failure -j"$jobs"
+# Two runs at once again under ThreadSanitizer, in a small build of its own:
+# it cannot share the AddressSanitizer build.
+cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSFERONDA_TESTS=ON \
+  -DCMAKE_CXX_FLAGS=-fsanitize=thread -DCMAKE_EXE_LINKER_FLAGS=-fsanitize=thread
+cmake --build build-tsan -j"$jobs" --target concurrent_runs_test
+build-tsan/tests/concurrent_runs_test
 
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DSFERONDA_SANITIZE=ON -DSFERONDA_TESTS=ON
 cmake --build build-sanitize -j"$jobs"

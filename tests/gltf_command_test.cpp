@@ -10,6 +10,7 @@
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
+#include "driver/in_memory_run.hpp"
 #include "tests/support/case_files.hpp"
 #include "tests/support/param_names.hpp"
 #include "tests/support/process_run.hpp"
@@ -243,6 +244,39 @@ INSTANTIATE_TEST_SUITE_P(
                      "2\n1 1\n2 1\n1\n1 1\n",
                      " ERROR: Connector           1 lies beyond the float range; no glTF file\n"}),
     NameFromTitle());
+
+// The in-memory glTF run gives the command's file, the model and its one case.
+TEST(GltfCommand, InMemoryGivesTheCommandsFileAndTheModel) {
+    const auto source_file = [](const std::string& name) {
+        return MemoryFile{name, read_whole_file(SFERONDA_SOURCE_DIR "/examples/" + name)};
+    };
+    const ScratchDirectory scratch;
+    for (const char* name : {"chain.dat", "chain.col"}) scratch.write(name, source_file(name).bytes);
+    const ProcessResult command = run_sferonda_with(scratch.path(), {"gltf", "chain.dat", "chain.col", "chain.glb"});
+    ASSERT_EQ(command.exit_status, 0);
+    const MemoryRunResult result =
+        run_gltf_in_memory(source_file("chain.dat"), source_file("chain.col"), "chain");
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.console, command.standard_output);
+    ASSERT_EQ(result.files.size(), 1u);
+    EXPECT_EQ(result.files[0].name, "chain.glb");
+    EXPECT_EQ(result.files[0].bytes, scratch.read("chain.glb"));
+    // chain.dat: 300 beads, the first at (-4, 0, 0) of radius 0.5; 299 connectors, the first
+    // from bead 1 to bead 2 of radius 0.25.
+    const ModelNumbers& model = result.model;
+    ASSERT_EQ(model.beads.size(), 4u * 300);
+    EXPECT_EQ(std::vector<float>(model.beads.begin(), model.beads.begin() + 4),
+              (std::vector<float>{-4, 0, 0, 0.5f}));
+    ASSERT_EQ(model.connector_radii.size(), 299u);
+    EXPECT_EQ(model.connector_beads[0], 1);
+    EXPECT_EQ(model.connector_beads[1], 2);
+    EXPECT_EQ(model.connector_radii[0], 0.25f);
+    ASSERT_EQ(result.cases.size(), 1u);
+    EXPECT_EQ(result.cases[0].file_name, "chain.glb");
+    EXPECT_EQ(result.cases[0].output_name, "chain");
+    EXPECT_TRUE(result.cases[0].written);
+    EXPECT_EQ(result.cases[0].connectors, 299);
+}
 
 TEST(GltfCommand, MissingInputIsTheFatalErrorOfItsUnit) {
     ScratchDirectory scratch;

@@ -1,7 +1,8 @@
 // Runs on files in memory: the golden batches give back every file and the
 // console as the process writes them, run after run, a fatal error between
-// them; each display type writes its own file; a stop and a fatal error
-// come back as results; the glTF file is the gltf command's.
+// them, and the cases' results; each display type writes its own file; a
+// stop and a fatal error come back as results. A run on a folder of its own
+// needs no working folder.
 
 #include <gtest/gtest.h>
 
@@ -10,10 +11,13 @@
 #include <new>
 #include <string>
 
+#include "driver/case_driver.hpp"
 #include "driver/in_memory_run.hpp"
+#include "driver/run.hpp"
+#include "platform/platform.hpp"
 #include "records/run_end.hpp"
+#include "records/system_file_system.hpp"
 #include "records/units.hpp"
-#include "tests/support/process_run.hpp"
 #include "tests/support/scratch.hpp"
 
 namespace sferonda::testing {
@@ -45,6 +49,24 @@ MemoryFile source_file(const std::string& name) {
 
 const std::string EXAMPLE_GOLDENS = std::string(SFERONDA_SOURCE_DIR) + "/tests/golden/examples";
 
+// The rare batch's first case omits the connector between its two
+// coinciding beads; its third to fifth are refused as unframeable.
+void expect_rare_case_results(const std::vector<CaseResult>& cases) {
+    ASSERT_EQ(cases.size(), 14u);  // main.inp lists 14 cases
+    EXPECT_EQ(cases[0].display_type, 2);
+    EXPECT_EQ(cases[0].coordinates, "degenerate.dat");
+    EXPECT_EQ(cases[0].file_name, "degenerate.ppv");
+    EXPECT_TRUE(cases[0].written);
+    EXPECT_EQ(cases[0].beads, 3);
+    EXPECT_EQ(cases[0].connectors, 2);
+    EXPECT_EQ(cases[0].omitted_connectors, 1);
+    for (int refused = 2; refused <= 4; ++refused) {
+        EXPECT_FALSE(cases[refused].written);
+        EXPECT_EQ(cases[refused].refusal, " ERROR: Model cannot be framed; graphics file left empty");
+    }
+    EXPECT_EQ(cases[4].file_name, "unframeable.vrml");
+}
+
 TEST(InMemoryRun, GoldenBatchesGiveEveryFileAndTheConsoleRunAfterRun) {
     const std::pair<std::string, std::string> batches[] = {
         {"/examples", "/tests/golden/examples"},
@@ -52,27 +74,43 @@ TEST(InMemoryRun, GoldenBatchesGiveEveryFileAndTheConsoleRunAfterRun) {
     };
     for (const auto& [inputs_folder, goldens_folder] : batches) {
         SCOPED_TRACE(inputs_folder);
-        const ScratchDirectory scratch;
         const auto inputs = as_inputs(folder_files(SFERONDA_SOURCE_DIR + inputs_folder));
         auto goldens = folder_files(SFERONDA_SOURCE_DIR + goldens_folder);
         const std::string console = goldens.extract("console.txt").mapped();
         for (int run = 0; run < 2; ++run) {
-            const MemoryRunResult result = run_batch_in_memory(scratch.file("run"), inputs, "main.inp");
+            const MemoryRunResult result = run_batch_in_memory(inputs, "main.inp");
             EXPECT_EQ(result.ending, RunEnding::Normal);
             EXPECT_EQ(result.status, 0);
-            EXPECT_EQ(result.console, console);
+            EXPECT_EQ(console_lines_with_lf(result.console), console);
             EXPECT_TRUE(written(result) == goldens);
-            EXPECT_FALSE(scratch.exists("run"));
+            if (inputs_folder.find("rare") != std::string::npos) expect_rare_case_results(result.cases);
             // A run that ends in the middle of a case leaves nothing to the next.
             const MemoryFile missing_colors[] = {{"main.inp", "1\nchain.dat\nabsent.col\nchain\n-1\n"},
                                                  source_file("chain.dat")};
-            const MemoryRunResult failed = run_batch_in_memory(scratch.file("run"), missing_colors, "main.inp");
+            const MemoryRunResult failed = run_batch_in_memory(missing_colors, "main.inp");
             EXPECT_EQ(failed.ending, RunEnding::Fatal);
-            EXPECT_EQ(failed.status, 29);
-            EXPECT_EQ(failed.fatal_line, "forrtl: severe (29): file not found, unit 3, file " +
-                                             scratch.file("run") + "/absent.col");
+            EXPECT_EQ(failed.error_number, 29);
+            EXPECT_EQ(failed.fatal_unit, 3);
+            EXPECT_EQ(failed.fatal_file, "absent.col");
+            EXPECT_EQ(failed.fatal_line, "forrtl: severe (29): file not found, unit 3, file absent.col");
         }
     }
+}
+
+// A run on the system's files in a folder of its own finds its inputs and
+// writes there, the working folder left as it is.
+TEST(InMemoryRun, ARunOnAFolderOfItsOwnNeedsNoWorkingFolder) {
+    const ScratchDirectory scratch;
+    scratch.write("main.inp", "3\nchain.dat\nchain.col\nchain\n-1\n");
+    for (const char* name : {"chain.dat", "chain.col"}) scratch.write(name, source_file(name).bytes);
+    const auto working_folder = std::filesystem::current_path();
+    SystemFileSystem files(scratch.path());
+    const auto run = std::make_unique<sferonda::Run>(files);
+    capture_console_output(*run);
+    attach_input_text(*run, CONSOLE_INPUT_UNIT, "main.inp\n", "stdin");
+    EXPECT_EQ(run_batch(*run, std::nullopt), 0);
+    EXPECT_EQ(std::filesystem::current_path(), working_folder);
+    EXPECT_EQ(scratch.read("chain.pov"), read_whole_file(EXAMPLE_GOLDENS + "/chain.pov"));
 }
 
 TEST(InMemoryRun, EachDisplayTypeWritesItsOwnFile) {
@@ -81,7 +119,7 @@ TEST(InMemoryRun, EachDisplayTypeWritesItsOwnFile) {
     for (int type = 1; type <= 6; ++type) {
         const std::string name = std::string("chain") + extensions[type - 1];
         SCOPED_TRACE(name);
-        const MemoryRunResult result = run_case_in_memory(scratch.file("run"), type, source_file("chain.dat"),
+        const MemoryRunResult result = run_case_in_memory(type, source_file("chain.dat"),
                                                           source_file("chain.col"), "chain");
         EXPECT_EQ(result.ending, RunEnding::Normal);
         const auto files = written(result);
@@ -97,36 +135,24 @@ TEST(InMemoryRun, EachDisplayTypeWritesItsOwnFile) {
 TEST(InMemoryRun, AStopEndsTheRunWithWhatWasWritten) {
     const ScratchDirectory scratch;
     const MemoryRunResult result =
-        run_case_in_memory(scratch.file("run"), 7, source_file("chain.dat"), source_file("chain.col"), "chain");
+        run_case_in_memory(7, source_file("chain.dat"), source_file("chain.col"), "chain");
     EXPECT_EQ(result.ending, RunEnding::Stop);
+    ASSERT_EQ(result.cases.size(), 1u);
+    EXPECT_EQ(result.cases[0].refusal, "*** ERROR Display type 7 not valid in this versionof Sferonda");
     EXPECT_EQ(result.status, 0);
     EXPECT_NE(result.console.find("*** ERROR Display type 7 not valid in this version"), std::string::npos);
     EXPECT_EQ(result.fatal_line, "");
     EXPECT_EQ(written(result).count("sferonda-log.txt"), 1u);
 }
 
-TEST(InMemoryRun, GltfIsTheCommandsFile) {
-    const ScratchDirectory scratch;
-    for (const char* name : {"chain.dat", "chain.col"}) scratch.write(name, source_file(name).bytes);
-    const ProcessResult command = run_sferonda_with(scratch.path(), {"gltf", "chain.dat", "chain.col", "chain.glb"});
-    ASSERT_EQ(command.exit_status, 0);
-    const MemoryRunResult result =
-        run_gltf_in_memory(scratch.file("run"), source_file("chain.dat"), source_file("chain.col"), "chain");
-    EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.console, command.standard_output);
-    const auto files = written(result);
-    ASSERT_EQ(files.size(), 1u);
-    EXPECT_EQ(files.begin()->first, "chain.glb");
-    EXPECT_EQ(files.begin()->second, scratch.read("chain.glb"));
-    // chain.dat: 300 beads, the first at (-4, 0, 0) of radius 0.5; 299 connectors, the first
-    // from bead 1 to bead 2 of radius 0.25.
-    const ModelNumbers& model = result.model;
-    ASSERT_EQ(model.beads.size(), 4u * 300);
-    EXPECT_EQ(std::vector<float>(model.beads.begin(), model.beads.begin() + 4), (std::vector<float>{-4, 0, 0, 0.5f}));
-    ASSERT_EQ(model.connector_radii.size(), 299u);
-    EXPECT_EQ(model.connector_beads[0], 1);
-    EXPECT_EQ(model.connector_beads[1], 2);
-    EXPECT_EQ(model.connector_radii[0], 0.25f);
+// In memory files are told apart by name: an output named as the model's
+// coordinates file, open on another unit, is refused and left as it was.
+TEST(InMemoryRun, AnOutputOpenOnAnotherUnitIsRefusedByName) {
+    const MemoryFile coordinates{"chain.bea", source_file("chain.dat").bytes};
+    const MemoryRunResult result = run_case_in_memory(1, coordinates, source_file("chain.col"), "chain");
+    EXPECT_EQ(result.error_number, 30);
+    EXPECT_EQ(result.fatal_file, "chain.bea");
+    EXPECT_EQ(written(result).count("chain.bea"), 0u);
 }
 
 // Each run has a model of its own: a null value keeps what the model held
@@ -135,11 +161,11 @@ TEST(InMemoryRun, ARunStartsFromAnEmptyModel) {
     const ScratchDirectory scratch;
     const MemoryFile colors{"one.col", "1\n1 2\n0\n"};
     const MemoryRunResult first =
-        run_gltf_in_memory(scratch.file("run"), {"one.dat", "1\n1 5 2 3 0.5\n0\n"}, colors, "one");
+        run_gltf_in_memory({"one.dat", "1\n1 5 2 3 0.5\n0\n"}, colors, "one");
     ASSERT_EQ(first.model.beads.size(), 4u);
     EXPECT_EQ(first.model.beads[0], 5.0f);
     const MemoryRunResult second =
-        run_gltf_in_memory(scratch.file("run"), {"one.dat", "1\n1,,2,3,0.5\n0\n"}, colors, "one");
+        run_gltf_in_memory({"one.dat", "1\n1,,2,3,0.5\n0\n"}, colors, "one");
     ASSERT_EQ(second.model.beads.size(), 4u);
     EXPECT_EQ(second.model.beads[0], 0.0f);
 }
@@ -151,7 +177,8 @@ TEST(InMemoryRun, AFailedAllocationEndsTheRunAsError41) {
     units.set_error_sink([&](std::string_view record) { reported += record; });
     const RunOutcome outcome = run_to_end(units, []() -> int { throw std::bad_alloc(); });
     EXPECT_EQ(outcome.ending, RunEnding::Fatal);
-    EXPECT_EQ(outcome.status, 41);
+    EXPECT_EQ(outcome.error_number, 41);
+    EXPECT_EQ(outcome.status, fatal_exit_status(41));
     EXPECT_EQ(outcome.fatal_line, "forrtl: severe (41): insufficient virtual memory");
     EXPECT_EQ(reported, outcome.fatal_line + "\r\n");
 }

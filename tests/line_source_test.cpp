@@ -4,9 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <string>
 #include <vector>
 
@@ -39,10 +36,10 @@ class FileBackedLines : public ::testing::TestWithParam<FileCase> {};
 std::vector<std::string> lines_of_file(const testing::ScratchDirectory& scratch, const std::string& content,
                                        bool rewind_once) {
     scratch.write("lines.txt", content);
-    const int fd = ::open(scratch.file("lines.txt").c_str(), O_RDONLY);
-    EXPECT_GE(fd, 0);
     Units units;
-    LineSource source(units, fd, 4);
+    const OpenedForReading opened = units.file_system().open_for_reading(scratch.file("lines.txt"));
+    EXPECT_TRUE(opened.file);
+    LineSource source(units, *opened.file, 4);
     std::vector<std::string> lines;
     std::string_view line;
     while (source.next_line(line)) lines.emplace_back(line);
@@ -51,7 +48,6 @@ std::vector<std::string> lines_of_file(const testing::ScratchDirectory& scratch,
         lines.clear();
         while (source.next_line(line)) lines.emplace_back(line);
     }
-    ::close(fd);
     return lines;
 }
 

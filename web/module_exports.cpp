@@ -1,7 +1,8 @@
 // The functions the web page's module calls: a thin C interface to the
 // runs in memory (driver/in_memory_run.hpp). The page hands over the files
 // and one text argument, runs, then reads the result piece by piece; the
-// result stays until the next run.
+// result stays until the next run. An index out of range answers 0 or an
+// empty text, so that the page never reads outside the result.
 
 #include <emscripten/emscripten.h>
 
@@ -12,10 +13,6 @@
 #include "driver/in_memory_run.hpp"
 
 namespace {
-
-// Where the runs take place in the module's own file system; the fatal
-// lines name the files there.
-constexpr const char* RUN_FOLDER = "/models";
 
 std::vector<sferonda::MemoryFile> inputs;
 std::string argument;
@@ -33,7 +30,17 @@ int finished(sferonda::MemoryRunResult&& run) {
     return result.status;
 }
 
-const sferonda::MemoryFile& file(int index) { return result.files.at(static_cast<std::size_t>(index)); }
+template <typename Item>
+const Item& item(const std::vector<Item>& items, int index) {
+    static const Item none{};
+    const bool within = index >= 0 && static_cast<std::size_t>(index) < items.size();
+    return within ? items[static_cast<std::size_t>(index)] : none;
+}
+
+const sferonda::MemoryFile& file(int index) { return item(result.files, index); }
+const sferonda::CaseResult& run_case(int index) { return item(result.cases, index); }
+
+int size_of(const std::string& text) { return static_cast<int>(text.size()); }
 
 }  // namespace
 
@@ -49,21 +56,21 @@ EMSCRIPTEN_KEEPALIVE char* sferonda_argument(int size) { return sized(argument, 
 // The batch whose main input file the argument names.
 EMSCRIPTEN_KEEPALIVE int sferonda_run_batch() {
     result = {};
-    return finished(sferonda::run_batch_in_memory(RUN_FOLDER, inputs, argument));
+    return finished(sferonda::run_batch_in_memory(inputs, argument));
 }
 
 // The first two inputs as that display type (valid or not), the argument the output name.
 EMSCRIPTEN_KEEPALIVE int sferonda_run_case(int display_type) {
     result = {};
     if (inputs.size() < 2) return finished({});
-    return finished(sferonda::run_case_in_memory(RUN_FOLDER, display_type, inputs[0], inputs[1], argument));
+    return finished(sferonda::run_case_in_memory(display_type, inputs[0], inputs[1], argument));
 }
 
 // The first two inputs as glTF, the argument the output name.
 EMSCRIPTEN_KEEPALIVE int sferonda_run_gltf() {
     result = {};
     if (inputs.size() < 2) return finished({});
-    return finished(sferonda::run_gltf_in_memory(RUN_FOLDER, inputs[0], inputs[1], argument));
+    return finished(sferonda::run_gltf_in_memory(inputs[0], inputs[1], argument));
 }
 
 EMSCRIPTEN_KEEPALIVE int sferonda_ending() { return static_cast<int>(result.ending); }
@@ -77,20 +84,47 @@ EMSCRIPTEN_KEEPALIVE int sferonda_file_name_size(int i) { return static_cast<int
 EMSCRIPTEN_KEEPALIVE const char* sferonda_file_bytes(int i) { return file(i).bytes.data(); }
 EMSCRIPTEN_KEEPALIVE int sferonda_file_size(int i) { return static_cast<int>(file(i).bytes.size()); }
 
+// How a fatal error ended the run: its number, unit and file.
+EMSCRIPTEN_KEEPALIVE int sferonda_error_number() { return result.error_number; }
+EMSCRIPTEN_KEEPALIVE int sferonda_fatal_unit() { return result.fatal_unit; }
+EMSCRIPTEN_KEEPALIVE const char* sferonda_fatal_file() { return result.fatal_file.data(); }
+EMSCRIPTEN_KEEPALIVE int sferonda_fatal_file_size() { return size_of(result.fatal_file); }
+
+// Each case of the run (driver/case_result.hpp).
+EMSCRIPTEN_KEEPALIVE int sferonda_case_count() { return static_cast<int>(result.cases.size()); }
+EMSCRIPTEN_KEEPALIVE int sferonda_case_display_type(int i) { return run_case(i).display_type; }
+EMSCRIPTEN_KEEPALIVE int sferonda_case_written(int i) { return run_case(i).written; }
+EMSCRIPTEN_KEEPALIVE int sferonda_case_beads(int i) { return run_case(i).beads; }
+EMSCRIPTEN_KEEPALIVE int sferonda_case_connectors(int i) { return run_case(i).connectors; }
+EMSCRIPTEN_KEEPALIVE int sferonda_case_omitted_beads(int i) { return run_case(i).omitted_beads; }
+EMSCRIPTEN_KEEPALIVE int sferonda_case_omitted_connectors(int i) { return run_case(i).omitted_connectors; }
+EMSCRIPTEN_KEEPALIVE const char* sferonda_case_coordinates(int i) { return run_case(i).coordinates.data(); }
+EMSCRIPTEN_KEEPALIVE int sferonda_case_coordinates_size(int i) { return size_of(run_case(i).coordinates); }
+EMSCRIPTEN_KEEPALIVE const char* sferonda_case_colors(int i) { return run_case(i).colors.data(); }
+EMSCRIPTEN_KEEPALIVE int sferonda_case_colors_size(int i) { return size_of(run_case(i).colors); }
+EMSCRIPTEN_KEEPALIVE const char* sferonda_case_output_name(int i) { return run_case(i).output_name.data(); }
+EMSCRIPTEN_KEEPALIVE int sferonda_case_output_name_size(int i) { return size_of(run_case(i).output_name); }
+EMSCRIPTEN_KEEPALIVE const char* sferonda_case_file_name(int i) { return run_case(i).file_name.data(); }
+EMSCRIPTEN_KEEPALIVE int sferonda_case_file_name_size(int i) { return size_of(run_case(i).file_name); }
+EMSCRIPTEN_KEEPALIVE const char* sferonda_case_refusal(int i) { return run_case(i).refusal.data(); }
+EMSCRIPTEN_KEEPALIVE int sferonda_case_refusal_size(int i) { return size_of(run_case(i).refusal); }
+
 // The model of an accepted glTF run: 0 the beads' x, y, z and radius, 1
 // their color indexes, 2 the connectors' bead numbers, 3 their radii, 4
 // their color indexes, 5 red, green and blue of each color index.
 EMSCRIPTEN_KEEPALIVE const void* sferonda_model_numbers(int which) {
     const sferonda::ModelNumbers& model = result.model;
-    const void* arrays[] = {model.beads.data(), model.bead_colors.data(), model.connector_beads.data(),
-                            model.connector_radii.data(), model.connector_colors.data(), model.color_rgb.data()};
-    return arrays[which];
+    const std::vector<const void*> arrays = {model.beads.data(),           model.bead_colors.data(),
+                                             model.connector_beads.data(), model.connector_radii.data(),
+                                             model.connector_colors.data(), model.color_rgb.data()};
+    return item(arrays, which);
 }
 EMSCRIPTEN_KEEPALIVE int sferonda_model_count(int which) {
     const sferonda::ModelNumbers& model = result.model;
-    const std::size_t counts[] = {model.beads.size(), model.bead_colors.size(), model.connector_beads.size(),
-                                  model.connector_radii.size(), model.connector_colors.size(), model.color_rgb.size()};
-    return static_cast<int>(counts[which]);
+    const std::vector<std::size_t> counts = {model.beads.size(),           model.bead_colors.size(),
+                                             model.connector_beads.size(), model.connector_radii.size(),
+                                             model.connector_colors.size(), model.color_rgb.size()};
+    return static_cast<int>(item(counts, which));
 }
 
 }  // extern "C"

@@ -9,7 +9,10 @@
 //   sferonda.batch([{name, bytes}, ...], 'main.inp')             a whole batch
 //
 // Each answers {console, ending: 'normal'|'stop'|'fatal', status, fatalLine,
-// files: [{name, bytes}]}; gltf adds the model's numbers for drawing
+// errorNumber, fatalUnit, fatalFile, files: [{name, bytes}], cases:
+// [{displayType, coordinates, colors, outputName, fileName, written,
+// refusal, beads, connectors, omittedBeads, omittedConnectors}]} (the
+// glTF command's one case has display type 0); gltf adds the model's numbers for drawing
 // (model: beads x y z radius, beadColors, connectorBeads, connectorRadii,
 // connectorColors, colorRgb), or model null when it refused the model.
 
@@ -36,6 +39,31 @@ class Sferonda {
     // The core's bytes at `at` copied out: its memory may move at the next run.
     #bytes(at, size) {
         return this.#core.HEAPU8.slice(at, at + size);
+    }
+
+    #text(at, size) {
+        return decoder.decode(this.#bytes(at, size));
+    }
+
+    #cases() {
+        const core = this.#core;
+        const cases = [];
+        for (let i = 0; i < core._sferonda_case_count(); i++) {
+            cases.push({
+                displayType: core._sferonda_case_display_type(i),
+                coordinates: this.#text(core._sferonda_case_coordinates(i), core._sferonda_case_coordinates_size(i)),
+                colors: this.#text(core._sferonda_case_colors(i), core._sferonda_case_colors_size(i)),
+                outputName: this.#text(core._sferonda_case_output_name(i), core._sferonda_case_output_name_size(i)),
+                fileName: this.#text(core._sferonda_case_file_name(i), core._sferonda_case_file_name_size(i)),
+                written: core._sferonda_case_written(i) !== 0,
+                refusal: this.#text(core._sferonda_case_refusal(i), core._sferonda_case_refusal_size(i)),
+                beads: core._sferonda_case_beads(i),
+                connectors: core._sferonda_case_connectors(i),
+                omittedBeads: core._sferonda_case_omitted_beads(i),
+                omittedConnectors: core._sferonda_case_omitted_connectors(i),
+            });
+        }
+        return cases;
     }
 
     #run(start, files, argument, drawn = false) {
@@ -67,8 +95,12 @@ class Sferonda {
             console: decoder.decode(this.#bytes(core._sferonda_console(), core._sferonda_console_size())),
             ending: ENDINGS[core._sferonda_ending()],
             status,
-            fatalLine: decoder.decode(this.#bytes(core._sferonda_fatal_line(), core._sferonda_fatal_line_size())),
+            fatalLine: this.#text(core._sferonda_fatal_line(), core._sferonda_fatal_line_size()),
+            errorNumber: core._sferonda_error_number(),
+            fatalUnit: core._sferonda_fatal_unit(),
+            fatalFile: this.#text(core._sferonda_fatal_file(), core._sferonda_fatal_file_size()),
             files: written,
+            cases: this.#cases(),
         };
     }
 

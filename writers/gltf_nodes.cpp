@@ -44,6 +44,7 @@ struct InstanceValues {
 namespace {
 
 [[noreturn]] void refuse_beyond_float_range(Run& run, std::string_view refusal, std::int32_t number) {
+    RefusalLines refusal_lines(run);
     write_list(run, CONSOLE_OUTPUT_UNIT, {refusal, number, "lies beyond the float range; no glTF file"});
     stop_run();
 }

@@ -32,6 +32,7 @@ void check_colors(Run& run, const std::array<std::int32_t, Capacity>& colors, st
                   bool (*known)(std::int32_t), const Layout& message, ShowColor show) {
     for (std::int32_t n = 1; n <= count; ++n) {
         if (known(colors[n])) continue;
+        RefusalLines refusal(run);
         if (show == ShowColor::Yes) {
             write_formatted(run, CONSOLE_OUTPUT_UNIT, message, {n, colors[n]});
         } else {
@@ -61,11 +62,13 @@ void check_connector_beads(Run& run, const BeadModel& model) {
     for (std::int32_t k = 1; k <= model.connector_count; ++k) {
         std::int32_t first = model.connector_first[k];
         if (first < 1 || first > model.bead_count) {
+            RefusalLines refusal(run);
             write_formatted(run, CONSOLE_OUTPUT_UNIT, first_bead, {first, k});
             stop_run();
         }
         std::int32_t second = model.connector_second[k];
         if (second < 1 || second > model.bead_count) {
+            RefusalLines refusal(run);
             write_formatted(run, CONSOLE_OUTPUT_UNIT, second_bead, {second, k});
             stop_run();
         }
@@ -82,6 +85,7 @@ void check_pov_colors(Run& run, const BeadModel& model) {
 
 void check_sweep_color(Run& run, std::int32_t sweep_color) {
     if (!is_pov_color(sweep_color)) {
+        RefusalLines refusal(run);
         write_text_record(run, CONSOLE_OUTPUT_UNIT, "ERROR: Invalid index color.");
         stop_run();
     }
@@ -95,6 +99,7 @@ void check_vrml_colors(Run& run, const BeadModel& model) {
 }
 
 void refuse_unframeable_model(Run& run, int output_unit) {
+    RefusalLines refusal(run);
     write_list(run, CONSOLE_OUTPUT_UNIT, {"ERROR: Model cannot be framed; graphics file left empty"});
     close_unit(run, output_unit);
 }
@@ -119,6 +124,7 @@ bool written_ends_coincide(float first_x, float first_y, float first_z,
 
 void write_omitted_connector(Run& run, int unit, std::int32_t connector) {
     static const Layout omitted("'// connector #',I5.5,' omitted: its two ends coincide'");
+    ++current_case(run).omitted_connectors;
     write_formatted(run, unit, omitted, {connector});
 }
 

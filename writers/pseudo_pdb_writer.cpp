@@ -102,7 +102,10 @@ bool MODPB2(Run& run, std::int32_t bead_count, float first_radius, const BeadMod
     BondTable& table = run.pseudo_pdb.bonds;
     collect_bonds(bead_count, connector_count, pdb_connector_pairs, table);
     const bool complete = write_conects(run, output_unit, bead_count, table);
-    if (!complete) write_list(run, CONSOLE_OUTPUT_UNIT, {"Error in MODPB2: maxcon exceeded"});
+    if (!complete) {
+        RefusalLines refusal(run);
+        write_list(run, CONSOLE_OUTPUT_UNIT, {"Error in MODPB2: maxcon exceeded"});
+    }
     close_unit(run, output_unit);
     return complete;
 }

@@ -1,6 +1,6 @@
 // The page's module (build-web/site/sferonda-api.mjs) run by node, for what
 // the page's check does not see: a stop and a fatal error end the call, not
-// the module, with the fatal line; the full-capacity model converted ten
+// the module, with the fatal line; each case comes back as named fields; the full-capacity model converted ten
 // times leaves the memory as it found it. (The page's check compares the
 // files of the examples and of their batch with the goldens.)
 //
@@ -28,9 +28,17 @@ const example = (name) => ({ name, bytes: readFileSync(join(ROOT, 'examples', na
 const [dat, col] = [example('chain.dat'), example('chain.col')];
 const stopped = sferonda.convert(7, dat, col, 'chain');
 check(stopped.ending === 'stop' && stopped.console.includes('Display type 7 not valid'), `type 7: ${stopped.ending}`);
+// chain.dat: 300 beads, 299 connectors; the type is refused before the file is named.
+const [refused] = stopped.cases;
+check(stopped.cases.length === 1 && refused.displayType === 7 && refused.coordinates === 'chain.dat' &&
+      refused.colors === 'chain.col' && refused.outputName === 'chain' && refused.fileName === '' &&
+      !refused.written && refused.refusal === '*** ERROR Display type 7 not valid in this versionof Sferonda' &&
+      refused.beads === 300 && refused.connectors === 299 && refused.omittedConnectors === 0,
+      `type 7 case: ${JSON.stringify(refused)}`);
 const fatal = sferonda.batch([{ name: 'main.inp', bytes: Buffer.from('1\nchain.dat\nabsent.col\nchain\n-1\n') }, dat], 'main.inp');
 check(fatal.ending === 'fatal' && fatal.status === 29 &&
-      fatal.fatalLine === 'forrtl: severe (29): file not found, unit 3, file /models/absent.col', `fatal: ${fatal.fatalLine}`);
+      fatal.fatalLine === 'forrtl: severe (29): file not found, unit 3, file absent.col' &&
+      fatal.errorNumber === 29 && fatal.fatalUnit === 3 && fatal.fatalFile === 'absent.col', `fatal: ${fatal.fatalLine}`);
 
 mkdirSync(scratch, { recursive: true });
 execFileSync(makeModel, ['10000', '25000', join(scratch, 'full.dat'), join(scratch, 'full.col')]);
