@@ -12,6 +12,14 @@ command -v g++ >/dev/null || packages+=(g++)
 [ -f /usr/include/gtest/gtest.h ] || packages+=(libgtest-dev)
 # What single groups of tests need: without it those tests report "skipped".
 tools=()
+# The Python module, its tests and its packaging (tests/python/), for
+# Debian's python3.
+compgen -G '/usr/include/python3*/Python.h' >/dev/null || tools+=(python3-dev)
+for module in venv:python3-venv pybind11:python3-pybind11 numpy:python3-numpy pytest:python3-pytest \
+  build:python3-build skbuild:python3-skbuild; do
+  /usr/bin/python3 -c "import ${module%%:*}" 2>/dev/null || tools+=("${module#*:}")
+done
+[ -f /usr/lib/cmake/pybind11/pybind11Config.cmake ] || tools+=(pybind11-dev)
 # The real-tool tests (tests/tools/): POV-Ray with its include files, the PDB
 # readers gemmi and RDKit for Debian's python3, and the VRML parser tovrmlx3d.
 command -v povray >/dev/null || tools+=(povray)

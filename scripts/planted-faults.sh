@@ -69,7 +69,13 @@ run_tests() {
         --stop-on-failure >"$work/ctest.log" 2>&1 </dev/null
 }
 
-cmake -S "$source_copy" -B "$build" -DCMAKE_BUILD_TYPE=Release -DSFERONDA_TESTS=ON >"$work/configure.log" 2>&1 ||
+# The Python module too, where Debian's interpreter has pybind11 (tests/python/).
+python_options=()
+if /usr/bin/python3 -c 'import pybind11' 2>/dev/null; then
+    python_options=(-DSFERONDA_PYTHON=ON -DPython_EXECUTABLE=/usr/bin/python3)
+fi
+cmake -S "$source_copy" -B "$build" -DCMAKE_BUILD_TYPE=Release -DSFERONDA_TESTS=ON "${python_options[@]}" \
+    >"$work/configure.log" 2>&1 ||
     { echo "planted faults: the scratch copy does not configure (see $work/configure.log)" >&2; exit 2; }
 build_copy || { echo "planted faults: the scratch copy does not build (see $work/build.log)" >&2; exit 2; }
 run_tests || { echo "planted faults: the tests fail without any fault (see $work/ctest.log)" >&2; exit 2; }
