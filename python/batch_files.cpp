@@ -1,8 +1,5 @@
 #include "python/batch_files.hpp"
 
-#include <stdlib.h>
-
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -39,27 +36,6 @@ const char* ending_name(RunEnding ending) {
     return "fatal";
 }
 
-// A folder of its own for each run, in the system's temporary folder: the
-// run makes its folder inside and removes it; this one goes after it.
-class ScratchFolder {
-public:
-    ScratchFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "sferonda-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) != nullptr) parent_ = pattern;
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        if (!parent_.empty()) std::filesystem::remove_all(parent_, ignored);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    // Where the run is to take place; it does not exist yet.
-    std::string run_folder() const { return parent_ + "/run"; }
-
-private:
-    std::string parent_;
-};
-
 BatchResult as_python(const MemoryRunResult& run) {
     BatchResult result;
     result.console = decoded(run.console);
@@ -79,8 +55,7 @@ BatchResult run_batch_files(const py::dict& files, const py::handle& main_input)
     MemoryRunResult run;
     {
         py::gil_scoped_release release;
-        const ScratchFolder scratch;
-        run = run_batch_in_memory(scratch.run_folder(), inputs, main_input_name);
+        run = run_batch_in_memory(inputs, main_input_name);
     }
     return as_python(run);
 }
