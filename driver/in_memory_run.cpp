@@ -13,6 +13,7 @@
 #include "records/memory_file_system.hpp"
 #include "records/run_end.hpp"
 #include "records/units.hpp"
+#include "writers/gltf_placement.hpp"
 #include "writers/vrml_colors.hpp"
 
 namespace sferonda {
@@ -74,12 +75,14 @@ ModelNumbers model_numbers(const BeadModel& model) {
         numbers.beads.insert(numbers.beads.end(),
                              {model.bead_x[i], model.bead_y[i], model.bead_z[i], model.bead_radius[i]});
         numbers.bead_colors.push_back(model.bead_color[i]);
+        numbers.bead_drawn.push_back(place_bead(model, i).has_value());
     }
     for (std::int32_t k = 1; k <= model.connector_count; ++k) {
         numbers.connector_beads.insert(numbers.connector_beads.end(),
                                        {model.connector_first[k], model.connector_second[k]});
         numbers.connector_radii.push_back(model.connector_radius[k]);
         numbers.connector_colors.push_back(model.connector_color[k]);
+        numbers.connector_drawn.push_back(place_connector(model, k).has_value());
     }
     for (const RgbColor& color : VRML_RGB) {
         numbers.color_rgb.insert(numbers.color_rgb.end(), {color.red, color.green, color.blue});

@@ -22,14 +22,17 @@ struct MemoryFile {
 };
 
 // The model as read, for drawing: per bead x, y, z, radius and color
-// index; per connector its two bead numbers, radius and color index; the
-// color indexes' red, green and blue as the glTF materials have them.
+// index; per connector its two bead numbers, radius and color index; for
+// each, whether the glTF file draws it (1) or leaves it out (0); the color
+// indexes' red, green and blue as the glTF materials have them.
 struct ModelNumbers {
     std::vector<float> beads;  // x, y, z, radius
     std::vector<std::int32_t> bead_colors;
+    std::vector<std::uint8_t> bead_drawn;
     std::vector<std::int32_t> connector_beads;  // first, second
     std::vector<float> connector_radii;
     std::vector<std::int32_t> connector_colors;
+    std::vector<std::uint8_t> connector_drawn;
     std::vector<float> color_rgb;  // red, green, blue from color index 0
 };
 

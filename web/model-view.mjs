@@ -68,18 +68,18 @@ export class ModelView {
         this.render();
     }
 
-    // numbers: the glTF run's model (beads x y z radius, beadColors, connectorBeads, connectorRadii,
-    // connectorColors, colorRgb). Beads and connectors of radius 0 or less, and connectors of length 0,
-    // are left out as the program leaves them out of the glTF file.
+    // numbers: the glTF run's model (beads x y z radius, beadColors, beadDrawn, connectorBeads,
+    // connectorRadii, connectorColors, connectorDrawn, colorRgb). What the program leaves out of
+    // the glTF file (beadDrawn or connectorDrawn 0) is left out here too.
     show(numbers) {
         this.clear();
         this.numbers = numbers;
-        const { beads, beadColors, connectorBeads, connectorRadii, connectorColors } = numbers;
+        const { beads, beadColors, beadDrawn, connectorBeads, connectorRadii, connectorColors, connectorDrawn } = numbers;
         const beadCount = beadColors.length;
         const centre = (b) => new THREE.Vector3(beads[4 * b], beads[4 * b + 1], beads[4 * b + 2]);
         const segments = beadCount > MANY_BEADS ? 12 : 32;
         const sphere = new THREE.SphereGeometry(1, segments, segments / 2);
-        const groups = groupByColor(beadCount, (b) => beadColors[b], (b) => beads[4 * b + 3] > 0);
+        const groups = groupByColor(beadCount, (b) => beadColors[b], (b) => beadDrawn[b] === 1);
         const matrix = new THREE.Matrix4();
         const turn = new THREE.Quaternion();
         for (const [color, members] of groups) {
@@ -91,10 +91,7 @@ export class ModelView {
         }
         const cylinder = new THREE.CylinderGeometry(1, 1, 1, beadCount > MANY_BEADS ? 8 : 16, 1, true);
         const ends = (c) => [centre(connectorBeads[2 * c] - 1), centre(connectorBeads[2 * c + 1] - 1)];
-        const joined = groupByColor(connectorRadii.length, (c) => connectorColors[c], (c) => {
-            const [a, b] = ends(c);
-            return connectorRadii[c] > 0 && !a.equals(b);
-        });
+        const joined = groupByColor(connectorRadii.length, (c) => connectorColors[c], (c) => connectorDrawn[c] === 1);
         for (const [color, members] of joined) {
             const mesh = this.#instances(cylinder, color, members, 'connector');
             members.forEach((c, k) => {

@@ -6,6 +6,7 @@
 
 #include <emscripten/emscripten.h>
 
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -41,6 +42,11 @@ const sferonda::MemoryFile& file(int index) { return item(result.files, index); 
 const sferonda::CaseResult& run_case(int index) { return item(result.cases, index); }
 
 int size_of(const std::string& text) { return static_cast<int>(text.size()); }
+
+template <typename Value>
+int count_of(const std::vector<Value>& values) {
+    return static_cast<int>(values.size());
+}
 
 }  // namespace
 
@@ -109,22 +115,23 @@ EMSCRIPTEN_KEEPALIVE int sferonda_case_file_name_size(int i) { return size_of(ru
 EMSCRIPTEN_KEEPALIVE const char* sferonda_case_refusal(int i) { return run_case(i).refusal.data(); }
 EMSCRIPTEN_KEEPALIVE int sferonda_case_refusal_size(int i) { return size_of(run_case(i).refusal); }
 
-// The model of an accepted glTF run: 0 the beads' x, y, z and radius, 1
-// their color indexes, 2 the connectors' bead numbers, 3 their radii, 4
-// their color indexes, 5 red, green and blue of each color index.
-EMSCRIPTEN_KEEPALIVE const void* sferonda_model_numbers(int which) {
-    const sferonda::ModelNumbers& model = result.model;
-    const std::vector<const void*> arrays = {model.beads.data(),           model.bead_colors.data(),
-                                             model.connector_beads.data(), model.connector_radii.data(),
-                                             model.connector_colors.data(), model.color_rgb.data()};
-    return item(arrays, which);
-}
-EMSCRIPTEN_KEEPALIVE int sferonda_model_count(int which) {
-    const sferonda::ModelNumbers& model = result.model;
-    const std::vector<std::size_t> counts = {model.beads.size(),           model.bead_colors.size(),
-                                             model.connector_beads.size(), model.connector_radii.size(),
-                                             model.connector_colors.size(), model.color_rgb.size()};
-    return static_cast<int>(item(counts, which));
-}
+// The model of an accepted glTF run (driver/in_memory_run.hpp), array by
+// array: where its values start, and how many there are.
+EMSCRIPTEN_KEEPALIVE const float* sferonda_model_beads() { return result.model.beads.data(); }
+EMSCRIPTEN_KEEPALIVE int sferonda_model_beads_count() { return count_of(result.model.beads); }
+EMSCRIPTEN_KEEPALIVE const std::int32_t* sferonda_model_bead_colors() { return result.model.bead_colors.data(); }
+EMSCRIPTEN_KEEPALIVE int sferonda_model_bead_colors_count() { return count_of(result.model.bead_colors); }
+EMSCRIPTEN_KEEPALIVE const std::uint8_t* sferonda_model_bead_drawn() { return result.model.bead_drawn.data(); }
+EMSCRIPTEN_KEEPALIVE int sferonda_model_bead_drawn_count() { return count_of(result.model.bead_drawn); }
+EMSCRIPTEN_KEEPALIVE const std::int32_t* sferonda_model_connector_beads() { return result.model.connector_beads.data(); }
+EMSCRIPTEN_KEEPALIVE int sferonda_model_connector_beads_count() { return count_of(result.model.connector_beads); }
+EMSCRIPTEN_KEEPALIVE const float* sferonda_model_connector_radii() { return result.model.connector_radii.data(); }
+EMSCRIPTEN_KEEPALIVE int sferonda_model_connector_radii_count() { return count_of(result.model.connector_radii); }
+EMSCRIPTEN_KEEPALIVE const std::int32_t* sferonda_model_connector_colors() { return result.model.connector_colors.data(); }
+EMSCRIPTEN_KEEPALIVE int sferonda_model_connector_colors_count() { return count_of(result.model.connector_colors); }
+EMSCRIPTEN_KEEPALIVE const std::uint8_t* sferonda_model_connector_drawn() { return result.model.connector_drawn.data(); }
+EMSCRIPTEN_KEEPALIVE int sferonda_model_connector_drawn_count() { return count_of(result.model.connector_drawn); }
+EMSCRIPTEN_KEEPALIVE const float* sferonda_model_color_rgb() { return result.model.color_rgb.data(); }
+EMSCRIPTEN_KEEPALIVE int sferonda_model_color_rgb_count() { return count_of(result.model.color_rgb); }
 
 }  // extern "C"

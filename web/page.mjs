@@ -4,8 +4,6 @@
 import { ModelView } from './model-view.mjs';
 
 const $ = (id) => document.getElementById(id);
-const TYPE_EXTENSIONS = ['.bea', '.ppv', '.pov', '-worm.pov', '.pi', '.vrml'];
-const LOG_NAME = 'sferonda-log.txt';
 let links = [];
 
 // A main input file ends in .inp. Of two model files the colors file ends in
@@ -36,25 +34,20 @@ function addLink(file) {
     $('links').append(item);
 }
 
-// The program's own words on a refused model: what its console said after
-// naming the output file, but for the pause's prompt, then any fatal line.
-function refusalWords(run) {
-    const lines = run.console.split('\n');
-    const named = lines.findLastIndex((line) => /^ \* Name of ouput file|^ +\* Output file will be/.test(line));
-    const said = lines.slice(named + 1).filter((line) => line.trim() && !line.startsWith('Fortran Pause'));
-    return [...said, run.fatalLine].join(' ').replace(/\s+/g, ' ').trim();
-}
-
-function addRefusal(name, run) {
+// Each case of a run: its file, when written whole, gets a link; otherwise
+// the program's own words on why not, and any fatal line.
+function showCase(run, runCase) {
+    const file = runCase.written && run.files.find((written) => written.name === runCase.fileName);
+    if (file) {
+        addLink(file);
+        return;
+    }
     const item = document.createElement('li');
     item.className = 'refused';
-    item.textContent = `${name}: not written. ${refusalWords(run)}`;
+    const kind = runCase.displayType === 0 ? 'glTF' : `display type ${runCase.displayType}`;
+    const words = [runCase.refusal, run.fatalLine].join(' ').replace(/\s+/g, ' ').trim();
+    item.textContent = `${kind} (${runCase.fileName}): not written. ${words}`;
     $('links').append(item);
-}
-
-// A run that stopped, or left its file empty, refused the model: that file gets no link.
-function accepted(run) {
-    return run.ending === 'normal' ? run.files.filter((file) => file.name !== LOG_NAME && file.bytes.length > 0) : [];
 }
 
 function showConsole(runs) {
@@ -71,10 +64,9 @@ function clearResults() {
 }
 
 function showCounts(run) {
-    const model = run.model;
-    const omitted = run.console.match(/Omitted \(radius <= 0, length 0\):\s+(\d+) beads,\s+(\d+) connectors/);
-    $('counts').textContent = `${model.beadColors.length} beads, ${model.connectorRadii.length} connectors; ` +
-        `omitted: ${omitted ? omitted[1] : 0} beads, ${omitted ? omitted[2] : 0} connectors`;
+    const [drawn] = run.cases;
+    $('counts').textContent = `${drawn.beads} beads, ${drawn.connectors} connectors; ` +
+        `omitted: ${drawn.omittedBeads} beads, ${drawn.omittedConnectors} connectors`;
 }
 
 // The program in a worker (sferonda-worker.mjs): each call answers a promise
@@ -106,14 +98,7 @@ async function convertModel(program, view, files) {
     const runs = await program('convertAll', coordinates, colors, name);
     const scene = await program('gltf', coordinates, colors, name);
     showConsole([...runs, scene]);
-    runs.forEach((run, i) => {
-        const written = accepted(run);
-        if (written.length === 0) addRefusal(`display type ${i + 1} (${name}${TYPE_EXTENSIONS[i]})`, run);
-        written.forEach(addLink);
-    });
-    const glb = accepted(scene);
-    if (glb.length === 0) addRefusal(`glTF (${name}.glb)`, scene);
-    glb.forEach(addLink);
+    for (const run of [...runs, scene]) run.cases.forEach((runCase) => showCase(run, runCase));
     if (scene.model) {
         showCounts(scene);
         view.show(scene.model);

@@ -13,8 +13,9 @@
 // [{displayType, coordinates, colors, outputName, fileName, written,
 // refusal, beads, connectors, omittedBeads, omittedConnectors}]} (the
 // glTF command's one case has display type 0); gltf adds the model's numbers for drawing
-// (model: beads x y z radius, beadColors, connectorBeads, connectorRadii,
-// connectorColors, colorRgb), or model null when it refused the model.
+// (model: beads x y z radius, beadColors, beadDrawn, connectorBeads,
+// connectorRadii, connectorColors, connectorDrawn, colorRgb; drawn: 1 when
+// the glTF file draws it), or model null when it refused the model.
 
 import createSferonda from './sferonda.js';
 
@@ -81,14 +82,18 @@ class Sferonda {
                 bytes: this.#bytes(core._sferonda_file_bytes(i), core._sferonda_file_size(i)),
             });
         }
-        const numbers = (which, heap) => {
-            const at = core._sferonda_model_numbers(which) / heap.BYTES_PER_ELEMENT;
-            return heap.slice(at, at + core._sferonda_model_count(which));
+        const numbers = (name, heap) => {
+            const at = core[`_sferonda_model_${name}`]() / heap.BYTES_PER_ELEMENT;
+            return heap.slice(at, at + core[`_sferonda_model_${name}_count`]());
         };
-        const model = !drawn || core._sferonda_model_count(5) === 0 ? null : {
-            beads: numbers(0, core.HEAPF32), beadColors: numbers(1, core.HEAP32),
-            connectorBeads: numbers(2, core.HEAP32), connectorRadii: numbers(3, core.HEAPF32),
-            connectorColors: numbers(4, core.HEAP32), colorRgb: numbers(5, core.HEAPF32),
+        const model = !drawn || core._sferonda_model_color_rgb_count() === 0 ? null : {
+            beads: numbers('beads', core.HEAPF32), beadColors: numbers('bead_colors', core.HEAP32),
+            beadDrawn: numbers('bead_drawn', core.HEAPU8),
+            connectorBeads: numbers('connector_beads', core.HEAP32),
+            connectorRadii: numbers('connector_radii', core.HEAPF32),
+            connectorColors: numbers('connector_colors', core.HEAP32),
+            connectorDrawn: numbers('connector_drawn', core.HEAPU8),
+            colorRgb: numbers('color_rgb', core.HEAPF32),
         };
         return {
             model,

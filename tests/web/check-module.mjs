@@ -40,6 +40,14 @@ check(fatal.ending === 'fatal' && fatal.status === 29 &&
       fatal.fatalLine === 'forrtl: severe (29): file not found, unit 3, file absent.col' &&
       fatal.errorNumber === 29 && fatal.fatalUnit === 3 && fatal.fatalFile === 'absent.col', `fatal: ${fatal.fatalLine}`);
 
+// Bead 2 has radius 0 and connector 2 joins two beads at one place: the glTF file leaves both out, and so does the drawing.
+const text = (name, lines) => ({ name, bytes: Buffer.from(lines.join('\n') + '\n') });
+const holes = sferonda.gltf(text('holes.dat', ['3', '1 0 0 0 1', '2 0 0 0 0', '3 4 0 0 1', '2', '1 1 3 0.5', '2 1 2 0.5']),
+                            text('holes.col', ['3', '1 2', '2 2', '3 2', '2', '1 2', '2 2']), 'holes');
+check(holes.model && holes.model.beadDrawn.join() === '1,0,1' && holes.model.connectorDrawn.join() === '1,0' &&
+      holes.cases[0].omittedBeads === 1 && holes.cases[0].omittedConnectors === 1,
+      `omitted: ${JSON.stringify(holes.model && [...holes.model.beadDrawn, ...holes.model.connectorDrawn])}`);
+
 mkdirSync(scratch, { recursive: true });
 execFileSync(makeModel, ['10000', '25000', join(scratch, 'full.dat'), join(scratch, 'full.col')]);
 const full = [join(scratch, 'full.dat'), join(scratch, 'full.col')].map((path, i) => ({ name: ['full.dat', 'full.col'][i], bytes: readFileSync(path) }));
