@@ -4,6 +4,9 @@
 // is offered under a whole name.
 
 const NAME_BYTES = 30;
+// A written file's name is the output name and its extension, cut to 30
+// bytes: the output name leaves room for the longest, "-worm.pov".
+const OUTPUT_NAME_BYTES = NAME_BYTES - '-worm.pov'.length;
 // The output name where the coordinates file's name leaves none.
 export const FIXED_STEM = 'model';
 // The names the two files of a model are given to the program.
@@ -24,10 +27,10 @@ export function cutAtCharacter(text, limit) {
     return text.slice(0, end);
 }
 
-// The output name for a coordinates file: its stem, cut to what the program keeps, up to its first blank.
+// The output name for a coordinates file: its stem, cut so that every file's name is whole, up to its first blank.
 export function outputName(fileName) {
     const stem = fileName.replace(/\.[^.]*$/, '');
-    return cutAtCharacter(stem, NAME_BYTES).split(' ')[0] || FIXED_STEM;
+    return cutAtCharacter(stem, OUTPUT_NAME_BYTES).split(' ')[0] || FIXED_STEM;
 }
 
 // A model's two files under the names the page gives them, and the output name.

@@ -45,7 +45,9 @@ function runEntries(run, userNames, offered) {
         return { sentence: caseSentence(runCase, size, fatal), words, file: size !== undefined && file,
                  use: kindOf(runCase.displayType).use };
     });
-    if (run.ending !== 'normal' && !entries.some((entry) => entry.words === fatal)) {
+    // A stop is told by the refusal before it, a fatal error by its line.
+    const told = entries.some((entry) => (run.ending === 'stop' ? entry.words : entry.words === fatal));
+    if (run.ending !== 'normal' && !told) {
         entries.push({ sentence: endingSentence(run), words: fatal });
     }
     return entries;
@@ -139,7 +141,7 @@ function present(view, result) {
     links = [];
     const offered = new Set();
     const entries = result.runs.flatMap((run) => runEntries(run, result.userNames, offered));
-    const others = otherFiles(result.runs);
+    const others = result.batch ? otherFiles(result.runs) : [];
     $('summary').replaceChildren(...entries.map(summaryItem), ...others.map(otherItem));
     downloadAll([...offered, ...others.filter((file) => file.bytes.length > 0)], result.zipName);
     $('console').replaceChildren(...consoleLines(result.runs));

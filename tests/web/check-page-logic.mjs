@@ -6,9 +6,10 @@ import { RunQueue } from '../../web/run-queue.mjs';
 
 const utf8 = (text) => new TextEncoder().encode(text);
 
-// The program keeps 30 bytes of a name: the page cuts between characters and at the first blank.
-assert.equal(outputName('a-very-long-model-name-over-thirty-chars.dat'), 'a-very-long-model-name-over-th');
-assert.equal(outputName(`a${'é'.repeat(16)}.dat`), `a${'é'.repeat(14)}`);
+// The program keeps 30 bytes of a file's name: the output name leaves room for "-worm.pov"
+// (21 bytes), cut between characters and at the first blank.
+assert.equal(outputName('a-very-long-model-name-over-thirty-chars.dat'), 'a-very-long-model-nam');
+assert.equal(outputName(`a${'é'.repeat(16)}.dat`), `a${'é'.repeat(10)}`);
 assert.equal(outputName('two words.dat'), 'two');
 assert.equal(outputName(' lead.dat'), 'model');
 
