@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the program as WebAssembly with Debian's emscripten (em++ on the
 # PATH) and lays out the static page in build-web/site/ (docs/web.md):
-# index.html, the page's module, sferonda.js, sferonda.wasm and three.js.
+# index.html, the page's modules, sferonda.js, sferonda.wasm, three.js, fflate
+# and the example models.
 # The program for node on the real file system is build-web/sferonda-cli.js.
 #
 #   bash scripts/build-web.sh
@@ -23,11 +24,16 @@ mkdir -p "$site"
 cp "$root"/web/index.html "$root"/web/*.mjs "$site"/
 cp "$build"/sferonda.js "$build"/sferonda.wasm "$site"/
 three="$root/web/node_modules/three/build/three.module.js"
-if [ ! -f "$three" ]; then
+fflate="$root/web/node_modules/fflate/esm/browser.js"
+if [ ! -f "$three" ] || [ ! -f "$fflate" ]; then
     command -v npm > /dev/null || { echo "three.js is not installed in web/ and npm is missing"; exit 77; }
     (cd "$root/web" && npm ci --no-audit --no-fund --ignore-scripts > /dev/null)
 fi
 cp "$three" "$root"/web/node_modules/three/build/three.core.js "$site"/
+cp "$fflate" "$site"/fflate.js
+# The examples that "Try an example" runs, loaded with the page.
+mkdir -p "$site/examples"
+cp "$root"/examples/{helix,chain,star,compact,single}.{dat,col} "$site/examples"/
 cp "$root"/web/node_modules/three/examples/jsm/controls/OrbitControls.js "$site"/OrbitControls.js
 # OrbitControls imports 'three' by name: the page's import map points it at the copy.
 echo "site in $site:"

@@ -28,8 +28,11 @@ command -v povray >/dev/null || tools+=(povray)
 /usr/bin/python3 -c 'import rdkit' 2>/dev/null || tools+=(python3-rdkit)
 command -v tovrmlx3d >/dev/null || tools+=(view3dscene)
 # The browser and Blender checks (tests/web/): headless Chromium for three.js
-# and X_ITE, Blender's glTF importer.
+# and X_ITE and the page, Blender's glTF importer.
 [ -x /usr/bin/chromium ] || tools+=(chromium)
+# The page's check in Firefox ESR, drawn under Xvfb.
+[ -x /usr/bin/firefox-esr ] || tools+=(firefox-esr)
+command -v xvfb-run >/dev/null || tools+=(xvfb xauth)
 # The WebAssembly build and its checks (scripts/build-web.sh, docs/web.md).
 command -v em++ >/dev/null || tools+=(emscripten)
 command -v blender >/dev/null || tools+=(blender)

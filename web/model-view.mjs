@@ -1,7 +1,7 @@
 // The model in 3D with three.js: one InstancedMesh per shape and color,
 // built from the model's own numbers, so that the full-capacity model is a
-// few dozen draws, not 35,000 meshes. Orbit and zoom with the mouse or the
-// arrow keys; pointing at a bead or connector names it.
+// few dozen draws, not 35,000 meshes. Turn with the mouse or the arrow keys,
+// zoom with the wheel or + and -; pointing at a bead or connector names it.
 
 import * as THREE from 'three';
 import { OrbitControls } from './OrbitControls.js';
@@ -9,6 +9,12 @@ import { OrbitControls } from './OrbitControls.js';
 // Coarser spheres when there are many: the picture stays quick in software rendering.
 const MANY_BEADS = 2000;
 const UP = new THREE.Vector3(0, 1, 0);
+// An arrow key turns the model by this much, by a fifth of it with Shift or Ctrl.
+const KEY_TURN = THREE.MathUtils.degToRad(5);
+const KEY_ZOOM = 1.2;
+const KEY_MOVES = {
+    ArrowLeft: [1, 0], ArrowRight: [-1, 0], ArrowUp: [0, 1], ArrowDown: [0, -1],
+};
 
 function groupByColor(count, colorOf, keep) {
     const groups = new Map();
@@ -35,7 +41,7 @@ export class ModelView {
         this.camera.add(light);
         this.scene.add(this.camera);
         this.controls = new OrbitControls(this.camera, canvas);
-        this.controls.listenToKeyEvents(canvas);
+        canvas.addEventListener('keydown', (event) => this.#key(event));
         this.controls.addEventListener('change', () => this.render());
         this.model = new THREE.Group();
         this.scene.add(this.model);
@@ -125,11 +131,33 @@ export class ModelView {
         const distance = radius / Math.sin(THREE.MathUtils.degToRad(this.camera.fov / 2));
         this.camera.position.copy(sphere.center).add(new THREE.Vector3(0, 0, distance * 0.8));
         this.camera.near = distance / 100;
-        this.camera.far = distance * 3;
+        this.camera.far = distance * 30;
+        // Zoom, by wheel or key, stays where the model is neither clipped nor lost.
+        this.controls.minDistance = distance / 50;
+        this.controls.maxDistance = distance * 10;
         this.camera.updateProjectionMatrix();
         this.controls.target.copy(sphere.center);
         this.controls.update();
         this.render();
+    }
+
+    #key(event) {
+        const move = KEY_MOVES[event.key];
+        const zoom = { '+': 1 / KEY_ZOOM, '=': 1 / KEY_ZOOM, '-': KEY_ZOOM }[event.key];
+        if (!move && !zoom) return;
+        event.preventDefault();
+        const offset = this.camera.position.clone().sub(this.controls.target);
+        if (move) {
+            const step = event.shiftKey || event.ctrlKey ? KEY_TURN / 5 : KEY_TURN;
+            const around = new THREE.Spherical().setFromVector3(offset);
+            around.theta += move[0] * step;
+            around.phi = THREE.MathUtils.clamp(around.phi - move[1] * step, 1e-3, Math.PI - 1e-3);
+            offset.setFromSpherical(around);
+        } else {
+            offset.multiplyScalar(zoom);
+        }
+        this.camera.position.copy(this.controls.target).add(offset);
+        this.controls.update();
     }
 
     #point(event) {

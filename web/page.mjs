@@ -1,9 +1,16 @@
 // The page: takes the files, runs the program on them in WebAssembly, and
-// shows the console, the model, its counts and every file it wrote.
+// shows in plain words what it wrote, every file as a link, the model and
+// the program's console. New results replace the old ones all at once.
 
+import { zipSync } from 'fflate';
 import { ModelView } from './model-view.mjs';
+import { inUserNames, layOutBatch, layOutModel, offeredName } from './file-names.mjs';
+import { RunQueue } from './run-queue.mjs';
+import { caseSentence, count, endingSentence, isAnsweredPrompt, kindOf, modelCounts } from './summary.mjs';
 
 const $ = (id) => document.getElementById(id);
+const EXAMPLES = ['helix', 'chain', 'star', 'compact', 'single'];
+const decoder = new TextDecoder();
 let links = [];
 
 // A main input file ends in .inp. Of two model files the colors file ends in
@@ -13,60 +20,136 @@ let links = [];
 function isColorsFile(file) {
     if (/\.col$/i.test(file.name)) return true;
     if (/\.dat$/i.test(file.name)) return false;
-    const lines = new TextDecoder().decode(file.bytes.subarray(0, 4096)).split(/\r?\n/);
+    const lines = decoder.decode(file.bytes.subarray(0, 4096)).split(/\r?\n/);
     return (lines[1] ?? '').trim().split(/[\s,]+/).length === 2;
 }
 
-// The coordinates file's name without its extension; the program cuts it as it cuts every name.
-function outputName(fileName) {
-    return fileName.replace(/\.[^.]*$/, '');
+// Why a selection cannot be run, or '' when it can.
+function notAModel(files) {
+    if (files.some((file) => /\.inp$/i.test(file.name)) || files.length === 2) return '';
+    const given = files.length === 0 ? 'Nothing was given' :
+        files.length === 1 ? `One file was given (${files[0].name})` :
+            `${files.length} files were given, none of them a main input file (.inp)`;
+    return `${given}: a model needs two files, its coordinates and connectors and its colors; ` +
+        'a batch needs its main input file and the files it names. The results before stay.';
 }
 
-function addLink(file) {
+// The entries of the summary for one run: per case a sentence, the program's words and its file.
+function runEntries(run, userNames, offered) {
+    const fatal = inUserNames(run.fatalLine, userNames);
+    const entries = run.cases.map((runCase) => {
+        const file = runCase.written && run.files.find((written) => written.name === runCase.fileName);
+        const size = file && file.bytes.length > 0 ? file.bytes.length : undefined;
+        if (size !== undefined) offered.add(file);
+        const words = size !== undefined ? '' : inUserNames(runCase.refusal, userNames) || fatal;
+        return { sentence: caseSentence(runCase, size, fatal), words, file: size !== undefined && file,
+                 use: kindOf(runCase.displayType).use };
+    });
+    // A stop is told by the refusal before it, a fatal error by its line.
+    const told = entries.some((entry) => (run.ending === 'stop' ? entry.words : entry.words === fatal));
+    if (run.ending !== 'normal' && !told) {
+        entries.push({ sentence: endingSentence(run), words: fatal });
+    }
+    return entries;
+}
+
+async function convertModel(program, files) {
+    const [colors, coordinates] = isColorsFile(files[0]) ? files : [files[1], files[0]];
+    const laid = layOutModel(coordinates, colors);
+    const runs = await program('convertAll', laid.coordinates, laid.colors, laid.outputName);
+    const scene = await program('gltf', laid.coordinates, laid.colors, laid.outputName);
+    const counts = scene.model ? modelCounts(scene.cases[0]) :
+        'The picture and the glTF file were refused: the summary says why.';
+    return { runs: [...runs, scene], userNames: laid.userNames, model: scene.model, counts,
+             zipName: `${laid.outputName}.zip`, title: `${coordinates.name} and ${colors.name}` };
+}
+
+// The model of the batch's last case that was written, converted again to draw it.
+async function drawBatchCase(program, run, laidOut) {
+    const fileNamed = (name) => laidOut.find((file) => decoder.decode(file.name) === name.trim());
+    const drawn = run.cases.findLast((runCase) => runCase.written && fileNamed(runCase.coordinates) &&
+        fileNamed(runCase.colors));
+    if (!drawn) return { model: null, counts: '' };
+    const scene = await program('gltf', fileNamed(drawn.coordinates), fileNamed(drawn.colors), 'drawn');
+    if (!scene.model) return { model: null, counts: '' };
+    return { model: scene.model, counts: ` Drawn: ${drawn.coordinates.trim()}, ${modelCounts(scene.cases[0])}.` };
+}
+
+async function runBatch(program, files, main) {
+    const laidOut = layOutBatch(files);
+    const run = await program('batch', laidOut, main.name);
+    const { model, counts } = await drawBatchCase(program, run, laidOut);
+    const ended = run.ending === 'normal' ? 'ran to its end' : run.ending === 'stop' ? 'was stopped by the program' :
+        `stopped at error ${run.errorNumber}`;
+    return { runs: [run], userNames: new Map(), model, counts: `The batch of ${main.name} ${ended}.${counts}`,
+             zipName: `${main.name.replace(/\.[^.]*$/, '') || 'batch'}.zip`, title: main.name, batch: true };
+}
+
+function linkTo(file) {
+    const { name, why } = offeredName(file.name);
     const url = URL.createObjectURL(new Blob([file.bytes]));
     links.push(url);
-    const item = document.createElement('li');
-    const link = document.createElement('a');
-    link.href = url;
-    link.download = file.name;
-    link.textContent = file.name;
-    item.append(link, ` (${file.bytes.length.toLocaleString('en')} bytes)`);
-    $('links').append(item);
+    const link = Object.assign(document.createElement('a'), { href: url, download: name, textContent: name });
+    const note = why ? ` (the program named it "${file.name}": ${why})` : '';
+    return [link, note];
 }
 
-// Each case of a run: its file, when written whole, gets a link; otherwise
-// the program's own words on why not, and any fatal line.
-function showCase(run, runCase) {
-    const file = runCase.written && run.files.find((written) => written.name === runCase.fileName);
-    if (file) {
-        addLink(file);
-        return;
+function summaryItem(entry) {
+    const item = document.createElement('li');
+    item.append(entry.sentence, ' ');
+    if (entry.file) item.append(...linkTo(entry.file));
+    if (entry.words) {
+        item.className = 'refused';
+        item.append(Object.assign(document.createElement('span'), { className: 'words', textContent: entry.words }));
     }
+    if (entry.file && entry.use) item.append(Object.assign(document.createElement('span'), { className: 'use', textContent: entry.use }));
+    return item;
+}
+
+// The files a run wrote that are no case's own: the batch's log.
+function otherFiles(runs) {
+    return runs.flatMap((run) => run.files.filter((file) =>
+        !run.cases.some((runCase) => runCase.fileName === file.name)));
+}
+
+// An empty one is named, not offered.
+function otherItem(file) {
     const item = document.createElement('li');
-    item.className = 'refused';
-    const kind = runCase.displayType === 0 ? 'glTF' : `display type ${runCase.displayType}`;
-    const words = [runCase.refusal, run.fatalLine].join(' ').replace(/\s+/g, ' ').trim();
-    item.textContent = `${kind} (${runCase.fileName}): not written. ${words}`;
-    $('links').append(item);
+    if (file.bytes.length === 0) item.append(`${file.name}: empty, not offered.`);
+    else item.append(`Also written, ${count(file.bytes.length)} bytes: `, ...linkTo(file));
+    return item;
 }
 
-function showConsole(runs) {
-    $('console').textContent = runs.map((run) => run.console + (run.fatalLine ? run.fatalLine + '\n' : '')).join('');
+function consoleLines(runs) {
+    const text = runs.map((run) => run.console + (run.fatalLine ? run.fatalLine + '\n' : '')).join('');
+    return text.split(/(?<=\n)/).map((line) => isAnsweredPrompt(line) ?
+        Object.assign(document.createElement('span'), { className: 'prompt', textContent: line }) : line);
 }
 
-function clearResults() {
+function downloadAll(files, zipName) {
+    const link = $('download-all');
+    link.hidden = files.length === 0;
+    if (files.length === 0) return;
+    const zip = zipSync(Object.fromEntries(files.map((file) => [offeredName(file.name).name, file.bytes])), { level: 1 });
+    const url = URL.createObjectURL(new Blob([zip], { type: 'application/zip' }));
+    links.push(url);
+    Object.assign(link, { href: url, download: zipName, textContent: `Download all ${files.length} files as ${zipName}` });
+}
+
+function present(view, result) {
     for (const url of links) URL.revokeObjectURL(url);
     links = [];
-    $('links').replaceChildren();
-    $('console').textContent = '';
+    const offered = new Set();
+    const entries = result.runs.flatMap((run) => runEntries(run, result.userNames, offered));
+    const others = result.batch ? otherFiles(result.runs) : [];
+    $('summary').replaceChildren(...entries.map(summaryItem), ...others.map(otherItem));
+    downloadAll([...offered, ...others.filter((file) => file.bytes.length > 0)], result.zipName);
+    $('console').replaceChildren(...consoleLines(result.runs));
+    $('counts').textContent = result.counts;
     $('picked').textContent = '';
-    $('counts').textContent = 'No model yet.';
-}
-
-function showCounts(run) {
-    const [drawn] = run.cases;
-    $('counts').textContent = `${drawn.beads} beads, ${drawn.connectors} connectors; ` +
-        `omitted: ${drawn.omittedBeads} beads, ${drawn.omittedConnectors} connectors`;
+    if (result.model) view.show(result.model);
+    else view.clear();
+    return offered.size;
 }
 
 // The program in a worker (sferonda-worker.mjs): each call answers a promise
@@ -92,50 +175,6 @@ function startProgram() {
     });
 }
 
-async function convertModel(program, view, files) {
-    const [colors, coordinates] = isColorsFile(files[0]) ? files : [files[1], files[0]];
-    const name = outputName(coordinates.name);
-    const runs = await program('convertAll', coordinates, colors, name);
-    const scene = await program('gltf', coordinates, colors, name);
-    showConsole([...runs, scene]);
-    for (const run of [...runs, scene]) run.cases.forEach((runCase) => showCase(run, runCase));
-    if (scene.model) {
-        showCounts(scene);
-        view.show(scene.model);
-    } else {
-        view.clear();
-        $('counts').textContent = 'The program refused the model: see its console.';
-    }
-}
-
-async function runBatch(program, view, files, main) {
-    const run = await program('batch', files, main.name);
-    showConsole([run]);
-    run.files.forEach(addLink);
-    view.clear();
-    $('counts').textContent = `The batch of ${main.name} ended: ${run.ending}` +
-        (run.ending === 'fatal' ? ` (error ${run.status})` : '') + '.';
-}
-
-async function takeFiles(program, view, chosen) {
-    const files = await Promise.all([...chosen].map(async (file) => ({
-        name: file.name, bytes: new Uint8Array(await file.arrayBuffer()) })));
-    clearResults();
-    const started = performance.now();
-    const main = files.find((file) => /\.inp$/i.test(file.name));
-    if (main) {
-        await runBatch(program, view, files, main);
-    } else if (files.length === 2) {
-        await convertModel(program, view, files);
-    } else {
-        $('status').textContent = 'Give two files (coordinates and connectors, colors) or a main input file with its model files.';
-        return;
-    }
-    const seconds = (performance.now() - started) / 1000;
-    $('status').textContent = `Done in ${seconds.toFixed(2)} s.`;
-    window.sferondaPage = { done: true, seconds };
-}
-
 function describe(picked) {
     if (!picked) return '';
     const at = (values) => values.map((v) => v.toPrecision(5)).join(', ');
@@ -145,35 +184,61 @@ function describe(picked) {
     return `Connector ${picked.number}: beads ${picked.beads[0]} and ${picked.beads[1]}, radius ${picked.radius.toPrecision(5)}, color index ${picked.color}`;
 }
 
-async function main() {
+// The picture, or where the browser has no WebGL a word in its place: converting needs none.
+function makeView() {
+    if (!document.createElement('canvas').getContext('webgl2') && !document.createElement('canvas').getContext('webgl')) {
+        $('scene').hidden = true;
+        $('reset-view').hidden = true;
+        $('no-picture').hidden = false;
+        return { show() {}, clear() {} };
+    }
     const view = new ModelView($('scene'), (picked) => { $('picked').textContent = describe(picked); });
     $('reset-view').addEventListener('click', () => view.resetView());
-    const program = startProgram();
-    try {
-        await program('ready');
-    } catch (error) {
-        $('status').textContent = `The program could not start: ${error.message}`;
+    return view;
+}
+
+const readFiles = (chosen) => Promise.all([...chosen].map(async (file) => ({
+    name: file.name, bytes: new Uint8Array(await file.arrayBuffer()) })));
+
+async function runSelection(program, view, selection) {
+    const files = await selection;
+    const refused = notAModel(files);
+    if (refused) {
+        $('status').textContent = refused;
         return;
     }
-    $('status').textContent = 'Ready: choose or drop the model files.';
-    let working = false;
-    const take = async (chosen) => {
-        if (working) {
-            $('status').textContent = 'Still working on the files before: give these again when it is done.';
-            return;
-        }
-        working = true;
-        window.sferondaPage = { done: false };
-        $('status').textContent = 'Working…';
-        try {
-            await takeFiles(program, view, chosen);
-        } catch (error) {
-            $('status').textContent = `The page failed: ${error.message}`;
-            window.sferondaPage = { done: true, error: error.message };
-        }
-        working = false;
-    };
-    $('files').addEventListener('change', () => take($('files').files));
+    const started = performance.now();
+    const main = files.find((file) => /\.inp$/i.test(file.name));
+    const result = main ? await runBatch(program, files, main) : await convertModel(program, files);
+    const written = present(view, result);
+    const seconds = ((performance.now() - started) / 1000).toFixed(2);
+    const batchEnd = result.batch && result.runs[0].ending !== 'normal' ? ` ${result.counts}` : '';
+    $('status').textContent = `${result.title}: ${written} files written in ${seconds} s.${batchEnd}`;
+}
+
+async function loadExamples() {
+    const fetched = EXAMPLES.flatMap((name) => ['.dat', '.col'].map(async (extension) => {
+        const response = await fetch(`./examples/${name}${extension}`);
+        if (!response.ok) throw new Error(`the example ${name}${extension} is missing`);
+        return { name: name + extension, bytes: new Uint8Array(await response.arrayBuffer()) };
+    }));
+    return Promise.all(fetched);
+}
+
+function listen(queue, examples) {
+    const input = $('files');
+    input.addEventListener('change', () => {
+        // The input is cleared once its files are taken, so that the same files chosen again run again.
+        const chosen = [...input.files];
+        input.value = '';
+        queue.give(readFiles(chosen));
+    });
+    input.addEventListener('cancel', () => queue.give(Promise.resolve([])));
+    $('try-example').disabled = false;
+    $('try-example').addEventListener('click', () => {
+        const name = $('example').value;
+        queue.give(Promise.resolve(examples.filter((file) => file.name.startsWith(name + '.'))));
+    });
     document.addEventListener('dragover', (event) => {
         event.preventDefault();
         document.body.classList.add('dropping');
@@ -182,9 +247,33 @@ async function main() {
     document.addEventListener('drop', (event) => {
         event.preventDefault();
         document.body.classList.remove('dropping');
-        take(event.dataTransfer.files);
+        queue.give(readFiles(event.dataTransfer.files));
     });
-    window.sferondaPage = { ready: true };
+}
+
+async function main() {
+    const view = makeView();
+    const program = startProgram();
+    let examples;
+    try {
+        [examples] = await Promise.all([loadExamples(), program('ready')]);
+    } catch (error) {
+        $('status').textContent = `The program could not start: ${error.message}`;
+        return;
+    }
+    const state = { ready: true, runs: 0, done: true };
+    window.sferondaPage = state;
+    const queue = new RunQueue(async (selection) => {
+        Object.assign(state, { done: false });
+        $('status').textContent = queue.waiting > 0 ? `Working… (${queue.waiting} more waiting)` : 'Working…';
+        await runSelection(program, view, selection);
+        Object.assign(state, { runs: state.runs + 1, done: queue.waiting === 0 });
+    }, (error) => {
+        $('status').textContent = `The page failed: ${error.message}`;
+        Object.assign(state, { runs: state.runs + 1, done: queue.waiting === 0, error: error.message });
+    });
+    listen(queue, examples);
+    $('status').textContent = 'Ready: choose or drop the model files, or try an example.';
 }
 
 main();

@@ -7,6 +7,7 @@
 //   sferonda.convertAll(coordinates, colors, 'chain')            types 1 to 6, each its own run
 //   sferonda.gltf(coordinates, colors, 'chain')                  chain.glb
 //   sferonda.batch([{name, bytes}, ...], 'main.inp')             a whole batch
+// (a name: text, or its bytes in UTF-8)
 //
 // Each answers {console, ending: 'normal'|'stop'|'fatal', status, fatalLine,
 // errorNumber, fatalUnit, fatalFile, files: [{name, bytes}], cases:
@@ -70,7 +71,8 @@ class Sferonda {
     #run(start, files, argument, drawn = false) {
         const core = this.#core;
         for (const file of files) {
-            this.#put(core._sferonda_input_name, encoder.encode(file.name));
+            // A name may come as bytes: one the program cuts may end inside a character.
+            this.#put(core._sferonda_input_name, typeof file.name === 'string' ? encoder.encode(file.name) : file.name);
             this.#put(core._sferonda_input_bytes, new Uint8Array(file.bytes));
         }
         this.#put(core._sferonda_argument, encoder.encode(argument));

@@ -1,26 +1,34 @@
-// The page of build-web/site in headless Chromium, served from 127.0.0.1:
+// The page of build-web/site in Chromium and in Firefox ESR (when installed
+// and a display is there, as under xvfb-run), served from 127.0.0.1:
 // each example's two files set on the file input give the golden files
 // behind the download links (the .glb: the native `sferonda gltf`'s), and
-// the counts; the example batch gives its goldens and console; a count
-// mismatch and a bad color index show the program's message and no link
-// for what it refused; the full-capacity model is converted and drawn
-// within 10 s. No console error, no request after load, no blank picture.
+// the counts; the same files given again run again, and files given during
+// a run run after it; a 44-character and an accented name give whole names;
+// "Try an example" and "Download all" give the helix's files; the example
+// batch gives its goldens and console; a count mismatch and a bad color
+// index show the program's message and no link for what it refused; the
+// full-capacity model is converted and drawn within 10 s; on a phone's
+// screen the picture is at least 300 pixels wide. Chromium without WebGL
+// converts and says it cannot draw. No console error, no request after
+// load, no blank picture.
 //
 // Usage: node check-page.mjs SITE PROGRAM MAKE_MODEL SCRATCH
 // (the native program and the model maker from the Linux build). Exit
-// status 0 passed, 1 failed, 77 skipped (Chromium or playwright-core missing).
+// status 0 passed, 1 failed, 77 skipped (Chromium or puppeteer-core missing).
 
 import { createServer } from 'node:http';
 import { execFileSync } from 'node:child_process';
 import { existsSync, mkdirSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
 import { extname, join, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
+import { unzipSync } from 'fflate';
 
 const [site, program, makeModel, scratch] = process.argv.slice(2).map((path) => resolve(path));
 const ROOT = fileURLToPath(new URL('../..', import.meta.url));
 const EXAMPLES = join(ROOT, 'examples');
 const GOLDENS = join(ROOT, 'tests/golden/examples');
 const CHROMIUM = '/usr/bin/chromium';
+const FIREFOX = '/usr/bin/firefox-esr';
 const CAPACITY_SECONDS = 10;
 const TYPES = { '.html': 'text/html', '.mjs': 'text/javascript', '.js': 'text/javascript', '.wasm': 'application/wasm' };
 const failures = [];
@@ -33,11 +41,11 @@ function skip(reason) {
 
 if (!existsSync(CHROMIUM)) skip(`${CHROMIUM} is not installed (Debian: apt-get install chromium)`);
 if (!existsSync(join(site, 'sferonda.wasm'))) skip(`${site} is not built (bash scripts/build-web.sh)`);
-let chromium;
+let puppeteer;
 try {
-    ({ chromium } = await import('playwright-core'));
+    ({ default: puppeteer } = await import('puppeteer-core'));
 } catch {
-    skip('playwright-core is not installed (npm ci in tests/web)');
+    skip('puppeteer-core is not installed (npm ci in tests/web)');
 }
 
 const requests = [];
@@ -72,34 +80,46 @@ function announcedCounts(coordinates) {
     return [beads, Number(lines[beads + 1])];
 }
 
-const browser = await chromium.launch({
-    executablePath: CHROMIUM, headless: true,
-    args: ['--no-sandbox', '--disable-gpu', '--use-gl=angle', '--use-angle=swiftshader', '--enable-unsafe-swiftshader',
-           '--disable-background-networking', '--disable-component-update'],
-});
-const page = await browser.newPage({ viewport: { width: 1200, height: 800 } });
-const errors = [];
-page.on('console', (message) => message.type() === 'error' && errors.push(message.text()));
-page.on('pageerror', (error) => errors.push(error.message));
-await page.goto(`http://127.0.0.1:${server.address().port}/index.html`);
-await page.waitForFunction(() => window.sferondaPage?.ready, null, { timeout: 30000 });
-const loaded = requests.length;
+const BROWSERS = {
+    chromium: { executablePath: CHROMIUM, headless: true,
+                args: ['--no-sandbox', '--disable-gpu', '--use-gl=angle', '--use-angle=swiftshader',
+                       '--enable-unsafe-swiftshader', '--disable-background-networking', '--disable-component-update'] },
+    // Headless Firefox has no WebGL: it runs in the display that xvfb-run gives, with Mesa's.
+    firefox: { browser: 'firefox', executablePath: FIREFOX, headless: false, protocol: 'webDriverBiDi' },
+    'chromium without WebGL': { executablePath: CHROMIUM, headless: true, args: ['--no-sandbox', '--disable-webgl'] },
+};
 
-// Sets `files` on the input and answers what the page shows once it is done.
-async function give(name, chosen) {
-    const started = Date.now();
-    await page.setInputFiles("#files", chosen);
-    await page.waitForFunction(() => window.sferondaPage?.done, null, { timeout: 120000 });
+// A page of `browser` loaded and ready, with what is needed to give it files and read what it shows.
+async function openPage(browserName) {
+    const browser = await puppeteer.launch(BROWSERS[browserName]);
+    const page = await browser.newPage();
+    await page.setViewport({ width: 1280, height: 800 });
+    const errors = [];
+    page.on('console', (message) => message.type() === 'error' && errors.push(message.text()));
+    page.on('pageerror', (error) => errors.push(error.message));
+    requests.length = 0;
+    await page.goto(`http://127.0.0.1:${server.address().port}/index.html`);
+    await page.waitForFunction(() => window.sferondaPage?.ready, { timeout: 60000 });
+    return { browser, page, errors, loaded: requests.length, name: browserName };
+}
+
+// What the page shows once `runs` more selections have run.
+async function shown(at, name, runs, started) {
+    const { page } = at;
+    await page.waitForFunction((count) => window.sferondaPage.runs >= count && window.sferondaPage.done,
+                               { timeout: 120000 }, runs);
     const seconds = (Date.now() - started) / 1000;
-    await page.screenshot({ path: join(scratch, 'shots', name + '.png') });
-    const shown = await page.evaluate(async () => {
-        const links = [];
-        for (const link of document.querySelectorAll('a[download]')) {
-            const bytes = new Uint8Array(await (await fetch(link.href)).arrayBuffer());
+    await page.screenshot({ path: join(scratch, 'shots', `${at.name}-${name}.png`) });
+    const seen = await page.evaluate(async () => {
+        const base64 = async (href) => {
+            const bytes = new Uint8Array(await (await fetch(href)).arrayBuffer());
             let text = '';
             for (let i = 0; i < bytes.length; i += 0x8000) text += String.fromCharCode(...bytes.subarray(i, i + 0x8000));
-            links.push({ name: link.download, base64: btoa(text) });
-        }
+            return btoa(text);
+        };
+        const links = [];
+        for (const link of document.querySelectorAll('#summary a[download]')) links.push({ name: link.download, base64: await base64(link.href) });
+        const all = document.getElementById('download-all');
         // The share of the picture that is not the background's color.
         const canvas = document.getElementById('scene');
         const copy = Object.assign(document.createElement('canvas'), { width: canvas.width, height: canvas.height });
@@ -109,65 +129,151 @@ async function give(name, chosen) {
         let drawn = 0;
         for (let i = 0; i < pixels.length; i += 4) drawn += pixels[i] !== pixels[0] || pixels[i + 1] !== pixels[1] ? 1 : 0;
         return { links, drawn: drawn / (pixels.length / 4), counts: document.getElementById('counts').textContent,
-                 refusals: document.getElementById('links').textContent, console: document.getElementById('console').textContent,
-                 error: window.sferondaPage.error };
+                 summary: document.getElementById('summary').textContent, console: document.getElementById('console').textContent,
+                 zip: all.hidden ? null : await base64(all.href), status: document.getElementById('status').textContent,
+                 runs: window.sferondaPage.runs, error: window.sferondaPage.error };
     });
-    check(!shown.error, `${name}: the page failed: ${shown.error}`);
-    const files = new Map(shown.links.map((link) => [link.name, Buffer.from(link.base64, 'base64')]));
-    return { ...shown, files, seconds };
+    check(!seen.error, `${at.name}, ${name}: the page failed: ${seen.error}`);
+    const files = new Map(seen.links.map((link) => [link.name, Buffer.from(link.base64, 'base64')]));
+    return { ...seen, files, seconds };
 }
 
-function expectFiles(name, shown, expected) {
-    check([...shown.files.keys()].sort().join() === [...expected.keys()].sort().join(),
-          `${name}: links ${[...shown.files.keys()]} instead of ${[...expected.keys()]}`);
+// Sets each of `selections` (lists of files) on the input, one after the other without waiting.
+async function give(at, name, ...selections) {
+    const started = Date.now();
+    const before = await at.page.evaluate(() => window.sferondaPage.runs);
+    for (const chosen of selections) await (await at.page.$('#files')).uploadFile(...chosen);
+    return shown(at, name, before + selections.length, started);
+}
+
+function expectFiles(name, seen, expected) {
+    check([...seen.files.keys()].sort().join() === [...expected.keys()].sort().join(),
+          `${name}: links ${[...seen.files.keys()]} instead of ${[...expected.keys()]}`);
     for (const [file, bytes] of expected) {
-        check(shown.files.has(file) && shown.files.get(file).equals(bytes), `${name}: ${file} differs from the expected bytes`);
+        check(seen.files.has(file) && seen.files.get(file).equals(bytes), `${name}: ${file} differs from the expected bytes`);
     }
 }
 
+// The seven files of an example model, under the output name `name`: the output name is in none of them.
 const EXTENSIONS = ['.bea', '.ppv', '.pov', '-worm.pov', '.pi', '.vrml'];
-for (const model of ['chain', 'compact', 'helix', 'single', 'star']) {
-    const [coordinates, colors] = [example(model + '.dat'), example(model + '.col')];
-    const shown = await give(model, [coordinates, colors]);
-    const expected = new Map(EXTENSIONS.map((extension) => [model + extension, readFileSync(join(GOLDENS, model + extension))]));
-    expected.set(model + '.glb', nativeGlb(coordinates, colors, model));
-    expectFiles(model, shown, expected);
-    const [beads, connectors] = announcedCounts(coordinates);
-    check(shown.counts.startsWith(`${beads} beads, ${connectors} connectors;`), `${model}: counts "${shown.counts}"`);
-    check(shown.drawn > 0.005, `${model}: the picture is blank`);
+function exampleFiles(model, name = model) {
+    const expected = new Map(EXTENSIONS.map((extension) => [name + extension, readFileSync(join(GOLDENS, model + extension))]));
+    expected.set(name + '.glb', nativeGlb(example(model + '.dat'), example(model + '.col'), name));
+    return expected;
 }
 
-const batchFiles = readdirSync(EXAMPLES).filter((name) => /\.(dat|col|inp|inc)$/.test(name)).map(example);
-const batch = await give('batch', batchFiles);
-const goldens = new Map(readdirSync(GOLDENS).filter((name) => name !== 'console.txt')
-    .map((name) => [name, readFileSync(join(GOLDENS, name))]));
-expectFiles('batch', batch, goldens);
-check(batch.console === readFileSync(join(GOLDENS, 'console.txt'), 'latin1'), 'batch: the console differs from the golden');
+async function checkExamples(at) {
+    for (const model of ['chain', 'compact', 'helix', 'single', 'star']) {
+        const [coordinates, colors] = [example(model + '.dat'), example(model + '.col')];
+        const seen = await give(at, model, [coordinates, colors]);
+        expectFiles(`${at.name}, ${model}`, seen, exampleFiles(model));
+        const [beads, connectors] = announcedCounts(coordinates);
+        check(seen.counts.startsWith(`${beads} beads, ${connectors} connectors`), `${at.name}, ${model}: counts "${seen.counts}"`);
+        check(seen.drawn > 0.005, `${at.name}, ${model}: the picture is blank`);
+    }
+    const again = await give(at, 'helix-again', [example('helix.dat'), example('helix.col')]);
+    expectFiles(`${at.name}, the same files again`, again, exampleFiles('helix'));
+    const queued = await give(at, 'given-during-a-run', [example('chain.dat'), example('chain.col')],
+                              [example('star.dat'), example('star.col')]);
+    expectFiles(`${at.name}, files given during a run`, queued, exampleFiles('star'));
+    const one = await give(at, 'one-file', [example('helix.dat')]);
+    expectFiles(`${at.name}, one file keeps the results`, one, exampleFiles('star'));
+}
+
+async function checkNames(at) {
+    const long = 'a-very-long-model-name-over-thirty-chars-44';
+    const accented = `a${'é'.repeat(16)}`;
+    for (const [stem, name] of [[long, 'a-very-long-model-nam'], [accented, `a${'é'.repeat(10)}`]]) {
+        const files = ['.dat', '.col'].map((extension) => write(stem + extension, readFileSync(example('helix' + extension))));
+        expectFiles(`${at.name}, ${stem}`, await give(at, 'long-name', files), exampleFiles('helix', name));
+    }
+}
+
+async function checkExampleButton(at) {
+    const before = await at.page.evaluate(() => window.sferondaPage.runs);
+    await at.page.click('#try-example');
+    const seen = await shown(at, 'try-an-example', before + 1, Date.now());
+    const expected = exampleFiles('helix');
+    expectFiles(`${at.name}, Try an example`, seen, expected);
+    const zipped = new Map(Object.entries(unzipSync(Buffer.from(seen.zip ?? '', 'base64'))).map(([name, bytes]) => [name, Buffer.from(bytes)]));
+    expectFiles(`${at.name}, Download all`, { files: zipped }, expected);
+}
+
+async function checkBatch(at) {
+    const batchFiles = readdirSync(EXAMPLES).filter((name) => /\.(dat|col|inp|inc)$/.test(name)).map(example);
+    const batch = await give(at, 'batch', batchFiles);
+    const goldens = new Map(readdirSync(GOLDENS).filter((name) => name !== 'console.txt')
+        .map((name) => [name, readFileSync(join(GOLDENS, name))]));
+    expectFiles(`${at.name}, batch`, batch, goldens);
+    check(batch.console === readFileSync(join(GOLDENS, 'console.txt'), 'latin1'), `${at.name}, batch: the console differs from the golden`);
+    check(batch.drawn > 0.005, `${at.name}, batch: the picture is blank`);
+}
 
 // Two beads announced, one colored: nothing is written. One bead of color 9, which neither the
 // pseudo-PDB file nor the Polyray scene checks: every other scene is refused.
-const mismatch = await give('count-mismatch', [write('pair.dat', '2\n1 0 0 0 1\n2 3 0 0 1\n0\n'),
-                                               write('pair.col', '1\n1 3\n0\n')]);
-check(mismatch.files.size === 0, `count mismatch: links ${[...mismatch.files.keys()]}`);
-check(/Numbers of beads in the two files not equal\s+2\s+1/.test(mismatch.refusals), 'count mismatch: no message');
-const badColor = await give('bad-color', [write('odd.dat', '1\n1 0 0 0 1\n0\n'), write('odd.col', '1\n1 9\n0\n')]);
-check([...badColor.files.keys()].sort().join() === 'odd.bea,odd.pi', `bad color: links ${[...badColor.files.keys()]}`);
-check(badColor.refusals.includes('ERROR: Bead # 1 invalid index color: 9') &&
-      badColor.refusals.includes('ERROR: Invalid ball #00001 index color.'), 'bad color: no message');
+async function checkRefusals(at) {
+    const mismatch = await give(at, 'count-mismatch', [write('pair.dat', '2\n1 0 0 0 1\n2 3 0 0 1\n0\n'),
+                                                       write('pair.col', '1\n1 3\n0\n')]);
+    check(mismatch.files.size === 0, `${at.name}, count mismatch: links ${[...mismatch.files.keys()]}`);
+    check(/Numbers of beads in the two files not equal\s+2\s+1/.test(mismatch.summary), `${at.name}, count mismatch: no message`);
+    const badColor = await give(at, 'bad-color', [write('odd.dat', '1\n1 0 0 0 1\n0\n'), write('odd.col', '1\n1 9\n0\n')]);
+    check([...badColor.files.keys()].sort().join() === 'odd.bea,odd.pi', `${at.name}, bad color: links ${[...badColor.files.keys()]}`);
+    const words = badColor.summary.replace(/\s+/g, ' ');
+    check(words.includes('ERROR: Bead # 1 invalid index color: 9') &&
+          words.includes('ERROR: Invalid ball #00001 index color.'), `${at.name}, bad color: no message`);
+}
+
+async function checkCapacity(at) {
+    const full = await give(at, 'capacity', [join(scratch, 'full.dat'), join(scratch, 'full.col')]);
+    const fullNames = [...full.files.keys()].sort().join();
+    check(fullNames === ['full-worm.pov', 'full.glb', 'full.pi', 'full.pov', 'full.ppv', 'full.vrml'].join(),
+          `${at.name}, capacity: links ${fullNames}`);
+    check(full.counts.startsWith('10,000 beads, 25,000 connectors'), `${at.name}, capacity: counts "${full.counts}"`);
+    check(full.summary.includes('greater than dimension'), `${at.name}, capacity: no message for the .bea`);
+    check(full.seconds <= CAPACITY_SECONDS, `${at.name}, capacity: ${full.seconds} s to the first picture`);
+    check(full.drawn > 0.005, `${at.name}, capacity: the picture is blank`);
+    console.log(`${at.name}: capacity model converted and drawn in ${full.seconds.toFixed(2)} s`);
+}
+
+// On a phone's screen one column: the picture at least 300 pixels wide, nothing wider than the screen.
+async function checkScreens(at) {
+    const inSight = await at.page.evaluate(() => document.getElementById('try-example').getBoundingClientRect().bottom);
+    check(inSight <= 800, `${at.name}: the controls end ${inSight} pixels down, below the fold`);
+    await at.page.setViewport({ width: 390, height: 844 });
+    await at.page.screenshot({ path: join(scratch, 'shots', `${at.name}-phone.png`), fullPage: true });
+    const [picture, page] = await at.page.evaluate(() => [document.getElementById('scene').clientWidth, document.documentElement.scrollWidth]);
+    check(picture >= 300 && page <= 390, `${at.name}, phone: picture ${picture} pixels wide, page ${page}`);
+    await at.page.setViewport({ width: 1280, height: 800 });
+}
+
+async function finish(at) {
+    check(requests.length === at.loaded, `${at.name}: requests after load: ${requests.slice(at.loaded)}`);
+    check(at.errors.length === 0, `${at.name}: console errors: ${at.errors}`);
+    await at.browser.close();
+}
 
 execFileSync(makeModel, ['10000', '25000', join(scratch, 'full.dat'), join(scratch, 'full.col')]);
-const full = await give('capacity', [join(scratch, 'full.dat'), join(scratch, 'full.col')]);
-const fullNames = [...full.files.keys()].sort().join();
-check(fullNames === ['full-worm.pov', 'full.glb', 'full.pi', 'full.pov', 'full.ppv', 'full.vrml'].join(),
-      `capacity: links ${fullNames}`);
-check(full.refusals.includes('greater than dimension'), 'capacity: no message for the .bea');
-check(full.seconds <= CAPACITY_SECONDS, `capacity: ${full.seconds} s to the first picture`);
-check(full.drawn > 0.005, 'capacity: the picture is blank');
-console.log(`capacity model converted and drawn in ${full.seconds.toFixed(2)} s`);
-
-check(requests.length === loaded, `requests after load: ${requests.slice(loaded)}`);
-check(errors.length === 0, `console errors: ${errors}`);
-await browser.close();
+const browsers = ['chromium'];
+if (existsSync(FIREFOX) && process.env.DISPLAY) browsers.push('firefox');
+else console.log(`Firefox: not checked (${FIREFOX} and a display, as under xvfb-run, are needed)`);
+for (const name of browsers) {
+    const started = Date.now();
+    const at = await openPage(name);
+    await checkExamples(at);
+    await checkNames(at);
+    await checkExampleButton(at);
+    await checkScreens(at);
+    await checkBatch(at);
+    await checkRefusals(at);
+    await checkCapacity(at);
+    await finish(at);
+    console.log(`${name}: ${((Date.now() - started) / 1000).toFixed(1)} s`);
+}
+const blind = await openPage('chromium without WebGL');
+const helix = await give(blind, 'helix', [example('helix.dat'), example('helix.col')]);
+expectFiles('without WebGL', helix, exampleFiles('helix'));
+check(await blind.page.$eval('#no-picture', (note) => !note.hidden), 'without WebGL: no word that it cannot draw');
+await finish(blind);
 server.close();
 for (const failure of failures) console.log(`FAILED: ${failure}`);
 console.log(failures.length === 0 ? 'the page passed every check' : `${failures.length} failures`);

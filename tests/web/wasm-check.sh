@@ -24,7 +24,11 @@ case "$check" in
     sh "$here/../golden/same-gltf.sh" "$program" "$wrapper" "$make_model" "$here/../../examples" "$scratch/gltf" || status=1
     exit "$status" ;;
   module) exec node --no-experimental-fetch "$here/check-module.mjs" "$build_web/site" "$program" "$make_model" "$scratch" ;;
-  page) exec node "$here/check-page.mjs" "$build_web/site" "$program" "$make_model" "$scratch" ;;
+  page)
+    # Firefox draws only in a display: Xvfb's, with Mesa's software GL.
+    display=""
+    [ -n "${DISPLAY:-}" ] || ! command -v xvfb-run > /dev/null || display="xvfb-run -a"
+    exec $display node "$here/check-page.mjs" "$build_web/site" "$program" "$make_model" "$scratch" ;;
 esac
 echo "unknown check $check" >&2
 exit 2
