@@ -143,3 +143,10 @@ def test_eight_threads_give_the_bytes_of_each_alone() -> None:
     with ThreadPoolExecutor(8) as pool:
         together = list(pool.map(lambda job: models[job[0]].to_bytes(job[1], job[0]), jobs))
     assert together == [alone[job] for job in jobs]
+
+
+def test_random_walk_example(tmp_path: Path) -> None:
+    subprocess.run([sys.executable, EXAMPLES / "random_walk.py", tmp_path], check=True, capture_output=True)
+    model = sferonda.read_model(tmp_path / "walk.dat", tmp_path / "walk.col")
+    for kind, name in [(3, "walk.pov"), ("glb", "walk.glb")]:
+        assert model.to_bytes(kind, "walk") == (tmp_path / name).read_bytes(), name
