@@ -29,13 +29,17 @@ ModelReading read_model_files(FileSystem& files, std::string_view coordinates, s
     return reading;
 }
 
-MemoryRunResult check_model_counts(const ModelCounts& counts) {
+MemoryRunResult make_model_of_counts(const ModelCounts& counts, std::shared_ptr<BeadModel>& model) {
     MemoryFileSystem no_files;
     return run_hosted(no_files, "", [&](Run& run) {
         CaseResult& result = current_case(run);
         result.beads = counts.beads;
         result.connectors = counts.connectors;
-        result.written = accept_model_counts(run, counts);
+        if (!accept_model_counts(run, counts)) return 0;
+        model = std::make_shared<BeadModel>();
+        model->bead_count = counts.beads;
+        model->connector_count = counts.connectors;
+        result.written = true;
         return 0;
     });
 }

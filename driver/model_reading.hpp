@@ -25,8 +25,10 @@ struct ModelReading {
 // the batch reads them, except that a problem goes on without a pause.
 ModelReading read_model_files(FileSystem& files, std::string_view coordinates, std::string_view colors);
 
-// The same refusals for counts handed over (accept_model_counts): a run
-// that ends normally, its case written when they are accepted.
-MemoryRunResult check_model_counts(const ModelCounts& counts);
+// A model of `counts` for the host to fill, its entries zero, once the
+// counts pass the reader's refusals (accept_model_counts): a run that ends
+// normally, its case written when they pass; made within the run, so that
+// memory that cannot be had is its error 41.
+MemoryRunResult make_model_of_counts(const ModelCounts& counts, std::shared_ptr<BeadModel>& model);
 
 }  // namespace sferonda

@@ -78,11 +78,9 @@ ModelMade model_from_arrays(const py::handle& centres, const py::handle& radii, 
     const Integers pair_color = list_of<Integers>(connector_colors, -1, "connector_colors", "connectors");
     const ModelCounts counts{count_of(bead_xyz.shape(0)), count_of(pairs.shape(0)), count_of(bead_color.size()),
                              count_of(pair_color.size())};
-    ModelMade made{outcome_of(check_model_counts(counts)), std::nullopt};
+    std::shared_ptr<BeadModel> model;
+    ModelMade made{outcome_of(make_model_of_counts(counts, model)), std::nullopt};
     if (!made.first.done) return made;
-    auto model = std::make_shared<BeadModel>();
-    model->bead_count = counts.beads;
-    model->connector_count = counts.connectors;
     copy_beads(*model, bead_xyz, bead_radii, bead_color);
     copy_connectors(*model, pairs, pair_radii, pair_color);
     made.second = Model(std::move(model));

@@ -12,6 +12,7 @@ on every result and exception. The interpreter's lock is released while the
 program works, so that threads convert at once.
 """
 
+import numbers
 import os
 from typing import Optional, Sequence, Union
 
@@ -145,8 +146,8 @@ class Model:
         FatalError when it would end."""
         if kind == "glb":
             outcome = self._core.write_gltf(name, detail, instanced)
-        elif isinstance(kind, int) and not isinstance(kind, bool):
-            outcome = self._core.write_display_type(kind, name)
+        elif isinstance(kind, numbers.Integral) and not isinstance(kind, bool):
+            outcome = self._core.write_display_type(int(kind), name)
         else:
             raise TypeError('kind must be a display type (1 to 6) or "glb"')
         return _written(_checked(outcome))
