@@ -66,6 +66,7 @@ class Written(bytes):
 
 
 def _fatal(outcome, result: Optional[Result] = None) -> FatalError:
+    """The FatalError of an outcome that ended the run."""
     return FatalError(outcome.fatal_line, outcome.error_number, outcome.unit, outcome.file, outcome.console, result)
 
 
@@ -79,6 +80,7 @@ def _checked(outcome):
 
 
 def _written(outcome) -> Written:
+    """The bytes of a written file, with its name, warnings and console."""
     written = Written(outcome.data)
     written.name = outcome.name
     written.console = outcome.console
@@ -87,6 +89,7 @@ def _written(outcome) -> Written:
 
 
 def _name(name: Union[str, bytes, "os.PathLike[str]"]) -> Union[str, bytes]:
+    """A name as the module takes it: str or bytes, a path as its bytes."""
     return os.fsencode(name) if isinstance(name, os.PathLike) else name
 
 
@@ -118,6 +121,7 @@ class Model:
 
     @classmethod
     def _of(cls, outcome, core) -> "Model":
+        """The model a reading gave, or its exception."""
         _checked(outcome)
         model = cls.__new__(cls)
         model._core = core
