@@ -19,6 +19,8 @@ setup(
     description="Bead models into scene files",
     license="MIT",
     python_requires=">=3.11",
+    # Arrays cross into the model as numpy's (Debian: python3-numpy).
+    install_requires=["numpy"],
     packages=["sferonda"],
     package_dir={"": "python"},
     package_data={"sferonda": ["__init__.pyi", "py.typed"]},

@@ -76,11 +76,7 @@ void begin_case_result(Run& run, std::string_view coordinates, std::string_view 
     result.file_name = output;
 }
 
-int write_scene(Run& run, const Output& output, const GltfOptions& options) {
-    BeadModel& model = run.model;
-    if (!read_bead_model(run, model, COORDINATES_UNIT, COLORS_UNIT, AfterError::Continue)) {
-        return MODEL_PROBLEM_STATUS;
-    }
+int write_model_scene(Run& run, const BeadModel& model, const Output& output, const GltfOptions& options) {
     CaseResult& result = current_case(run);
     result.beads = model.bead_count;
     result.connectors = model.connector_count;
@@ -101,7 +97,23 @@ int write_scene(Run& run, const Output& output, const GltfOptions& options) {
     return 0;
 }
 
+int write_scene(Run& run, const Output& output, const GltfOptions& options) {
+    BeadModel& model = run.model;
+    if (!read_bead_model(run, model, COORDINATES_UNIT, COLORS_UNIT, AfterError::Continue)) {
+        return MODEL_PROBLEM_STATUS;
+    }
+    return write_model_scene(run, model, output, options);
+}
+
 }  // namespace
+
+int write_gltf_model(Run& run, const BeadModel& model, std::string_view file_name, GltfOptions options) {
+    begin_case_result(run, "", "", file_name);
+    options.scene_name = scene_name_for(file_name, "");
+    const int status = write_model_scene(run, model, Output{std::string(file_name), false}, options);
+    close_all_units(run);
+    return status;
+}
 
 int run_gltf_command(Run& run, std::string_view coordinates_path, std::string_view colors_path,
                      std::string_view output_path, GltfOptions options) {

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "driver/bead_model.hpp"
 #include "writers/gltf_writer.hpp"
 
 namespace sferonda {
@@ -17,5 +18,9 @@ struct Run;
 // its own status, carried by RunEnded.
 int run_gltf_command(Run& run, std::string_view coordinates_path, std::string_view colors_path,
                      std::string_view output_path, GltfOptions options);
+
+// The same scene of a model already read, into the ordinary file
+// `file_name` of the run's files.
+int write_gltf_model(Run& run, const BeadModel& model, std::string_view file_name, GltfOptions options);
 
 }  // namespace sferonda

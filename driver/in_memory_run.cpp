@@ -8,6 +8,7 @@
 #include "driver/case_driver.hpp"
 #include "driver/dispatcher.hpp"
 #include "driver/gltf_command.hpp"
+#include "driver/hosted_run.hpp"
 #include "driver/model_reader.hpp"
 #include "driver/run.hpp"
 #include "records/memory_file_system.hpp"
@@ -35,31 +36,14 @@ void gather_written_files(MemoryRunResult& result, const MemoryFileSystem& store
     }
 }
 
-// Runs `body` on a run of its own whose files are `inputs` in memory, the
-// console captured and `console_answers` served as standard input; `after`
-// then looks at the run before it goes.
+// A run of its own whose files are `inputs` in memory (run_hosted); what
+// it wrote comes back with its result.
 template <typename Body, typename After>
 MemoryRunResult run_on_store(std::span<const MemoryFile> inputs, std::string console_answers, Body body,
                              After after) {
-    MemoryRunResult result;
     MemoryFileSystem store;
     for (const MemoryFile& input : inputs) store.put(input.name, input.bytes);
-    const auto run = std::make_unique<Run>(store);
-    // The fatal line comes back in the run's ending, not on this process's standard error.
-    run->set_error_sink([](std::string_view) {});
-    capture_console_output(*run);
-    attach_input_text(*run, CONSOLE_INPUT_UNIT, std::move(console_answers), "stdin");
-    RunOutcome outcome = run_to_end(*run, [&] { return body(*run); });
-    result.status = outcome.status;
-    result.ending = outcome.ending;
-    result.fatal_line = std::move(outcome.fatal_line);
-    result.error_number = outcome.error_number;
-    result.fatal_unit = outcome.unit;
-    result.fatal_file = std::move(outcome.full_path);
-    close_all_units_quietly(*run);
-    result.console = take_console_output(*run);
-    after(*run, result);
-    result.cases = std::move(run->cases);
+    MemoryRunResult result = run_hosted(store, std::move(console_answers), body, after);
     gather_written_files(result, store, inputs);
     return result;
 }

@@ -14,6 +14,32 @@ namespace {
 
 constexpr int CONSOLE = CONSOLE_OUTPUT_UNIT;
 
+constexpr const char* BEADS_WARNING = " *** WARNING subroutine SFERONDA:";
+constexpr const char* NUMBER_OF_BEADS = "     Number of beads";
+constexpr const char* CONNECTORS_WARNING = " *** WARNING subroutine SFERONDA_1:";
+constexpr const char* NUMBER_OF_CONNECTORS = "     Number of connectors";
+constexpr const char* BEAD_COLORS_COUNT = "*** ERROR in Sferonda: Numbers of beads";
+constexpr const char* CONNECTOR_COLORS_COUNT = "*** ERROR in Sferonda: Numbers of connectors";
+
+// A count over the model's capacity is warned of, and the case abandoned without a pause.
+bool within_capacity(Run& run, std::int32_t count, std::int32_t capacity, const char* warning,
+                     const char* number_of) {
+    if (count <= capacity) return true;
+    RefusalLines refusal(run);
+    write_list(run, CONSOLE, {warning});
+    write_list(run, CONSOLE, {number_of, count, " exceeds dimension", capacity});
+    write_list(run, CONSOLE, {"     RETURN (Graphics file not generated)"});
+    return false;
+}
+
+// The colors file must count what the coordinates file counts.
+bool equal_color_count(Run& run, std::int32_t count, std::int32_t colors_count, const char* numbers_of) {
+    if (colors_count == count) return true;
+    RefusalLines refusal(run);
+    write_list(run, CONSOLE, {numbers_of, " in the two files not equal", count, colors_count});
+    return false;
+}
+
 // Reads one case's two files into the model. Every step that finds a
 // problem reports it and answers false; the case is then abandoned.
 class CaseReader {
@@ -38,8 +64,7 @@ public:
 private:
     bool read_bead_count() {
         return read_coordinates({model_.bead_count}) &&
-               within_capacity(model_.bead_count, MAX_BEADS, " *** WARNING subroutine SFERONDA:",
-                               "     Number of beads");
+               within_capacity(run_, model_.bead_count, MAX_BEADS, BEADS_WARNING, NUMBER_OF_BEADS);
     }
 
     bool read_beads() {
@@ -58,19 +83,8 @@ private:
 
     bool read_connector_count() {
         return read_coordinates({model_.connector_count}) &&
-               within_capacity(model_.connector_count, MAX_CONNECTORS, " *** WARNING subroutine SFERONDA_1:",
-                               "     Number of connectors");
-    }
-
-    // A count over the model's capacity is warned of, and the case abandoned without a pause.
-    bool within_capacity(std::int32_t count, std::int32_t capacity, const char* warning,
-                                const char* number_of) {
-        if (count <= capacity) return true;
-        RefusalLines refusal(run_);
-        write_list(run_, CONSOLE, {warning});
-        write_list(run_, CONSOLE, {number_of, count, " exceeds dimension", capacity});
-        write_list(run_, CONSOLE, {"     RETURN (Graphics file not generated)"});
-        return false;
+               within_capacity(run_, model_.connector_count, MAX_CONNECTORS, CONNECTORS_WARNING,
+                               NUMBER_OF_CONNECTORS);
     }
 
     bool read_connectors() {
@@ -89,7 +103,7 @@ private:
     }
 
     bool read_bead_colors() {
-        return read_color_count(model_.bead_count, "*** ERROR in Sferonda: Numbers of beads") &&
+        return read_color_count(model_.bead_count, BEAD_COLORS_COUNT) &&
                read_indexed_lines(
                    model_.bead_count,
                    [this](std::int32_t first) {
@@ -102,7 +116,7 @@ private:
 
     bool read_connector_colors() {
         // The missing blank in "Sferondawhen" is the message's historical form: keep it.
-        return read_color_count(model_.connector_count, "*** ERROR in Sferonda: Numbers of connectors") &&
+        return read_color_count(model_.connector_count, CONNECTOR_COLORS_COUNT) &&
                read_indexed_lines(
                    model_.connector_count,
                    [this](std::int32_t first) {
@@ -117,9 +131,7 @@ private:
     bool read_color_count(std::int32_t count, const char* numbers_of) {
         std::int32_t colors_count = 0;
         if (!read_colors({colors_count})) return false;
-        if (colors_count == count) return true;
-        refuse({numbers_of, " in the two files not equal", count, colors_count});
-        return error_pause();
+        return equal_color_count(run_, count, colors_count, numbers_of) || error_pause();
     }
 
     bool read_coordinates(std::initializer_list<ReadTarget> targets) {
@@ -190,6 +202,13 @@ private:
 bool read_bead_model(Run& run, BeadModel& model, int coordinates_unit, int colors_unit, AfterError after_error) {
     CaseReader reader(run, model, coordinates_unit, colors_unit, after_error);
     return reader.read_coordinates_file() && reader.read_colors_file();
+}
+
+bool accept_model_counts(Run& run, const ModelCounts& counts) {
+    return within_capacity(run, counts.beads, MAX_BEADS, BEADS_WARNING, NUMBER_OF_BEADS) &&
+           within_capacity(run, counts.connectors, MAX_CONNECTORS, CONNECTORS_WARNING, NUMBER_OF_CONNECTORS) &&
+           equal_color_count(run, counts.beads, counts.bead_colors, BEAD_COLORS_COUNT) &&
+           equal_color_count(run, counts.connectors, counts.connector_colors, CONNECTOR_COLORS_COUNT);
 }
 
 void SFERONDA(Run& run, std::int32_t display_type, int coordinates_unit, int colors_unit, int log_unit,

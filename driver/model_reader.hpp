@@ -18,6 +18,18 @@ enum class AfterError { Pause, Continue };
 // (with the pause, for errors, when asked) and answers false.
 bool read_bead_model(Run& run, BeadModel& model, int coordinates_unit, int colors_unit, AfterError after_error);
 
+// The counts of a model handed over whole, not read from files.
+struct ModelCounts {
+    std::int32_t beads = 0;
+    std::int32_t connectors = 0;
+    std::int32_t bead_colors = 0;
+    std::int32_t connector_colors = 0;
+};
+
+// Checks those counts as the reader checks its files' (the capacities, then
+// the colors' counts), with its messages: false after the first refusal.
+bool accept_model_counts(Run& run, const ModelCounts& counts);
+
 // Reads and checks the case's coordinates-and-connectors file and colors
 // file (both already open) into the bead model, then hands the model to the
 // display dispatcher. A problem is reported on the console and abandons the case.
