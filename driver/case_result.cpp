@@ -12,7 +12,9 @@ CaseResult& current_case(Run& run) {
     return run.cases.back();
 }
 
-RefusalLines::RefusalLines(Run& run) : run_(run) { output_unit(run, CONSOLE_OUTPUT_UNIT).start_copy(); }
+CaseLines::CaseLines(Run& run, std::string CaseResult::*kept) : run_(run), kept_(kept) {
+    output_unit(run, CONSOLE_OUTPUT_UNIT).start_copy();
+}
 
 namespace {
 
@@ -29,11 +31,13 @@ std::string as_lines(const std::string& console) {
 
 }  // namespace
 
-RefusalLines::~RefusalLines() {
+CaseLines::~CaseLines() {
     std::string copy = output_unit(run_, CONSOLE_OUTPUT_UNIT).take_copy();
-    // A run out of memory keeps its ending; the reason is the less.
+    // A run out of memory keeps its ending; the lines are the less.
     try {
-        current_case(run_).refusal = as_lines(copy);
+        std::string& kept = current_case(run_).*kept_;
+        if (!kept.empty()) kept += '\n';
+        kept += as_lines(copy);
     } catch (const std::bad_alloc&) {
     }
 }

@@ -20,6 +20,9 @@ struct CaseResult {
     // lines; empty when written, or when a fatal error ended the run (its
     // ending tells why).
     std::string refusal;
+    // The console's warning lines of a file written all the same, one line
+    // feed between two lines.
+    std::string warnings;
     std::int32_t beads = 0;
     std::int32_t connectors = 0;
     std::int32_t omitted_beads = 0;  // from the drawing
@@ -29,17 +32,30 @@ struct CaseResult {
 // The case under way: a new one when the run has none yet.
 CaseResult& current_case(Run& run);
 
-// While one lives, what the console shows is the current case's refusal,
-// kept whether the scope ends, or a stop or a fatal error ends it.
-class RefusalLines {
+// While one lives, what the console shows is kept in a text of the current
+// case, whether the scope ends, or a stop or a fatal error ends it.
+class CaseLines {
 public:
-    explicit RefusalLines(Run& run);
-    ~RefusalLines();
-    RefusalLines(const RefusalLines&) = delete;
-    RefusalLines& operator=(const RefusalLines&) = delete;
+    CaseLines(Run& run, std::string CaseResult::*kept);
+    ~CaseLines();
+    CaseLines(const CaseLines&) = delete;
+    CaseLines& operator=(const CaseLines&) = delete;
 
 private:
     Run& run_;
+    std::string CaseResult::*kept_;
+};
+
+// The lines that refuse the current case's file.
+class RefusalLines : public CaseLines {
+public:
+    explicit RefusalLines(Run& run) : CaseLines(run, &CaseResult::refusal) {}
+};
+
+// The lines that warn of something in a file written all the same.
+class WarningLines : public CaseLines {
+public:
+    explicit WarningLines(Run& run) : CaseLines(run, &CaseResult::warnings) {}
 };
 
 }  // namespace sferonda

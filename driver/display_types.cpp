@@ -23,6 +23,7 @@ constexpr int CONSOLE = CONSOLE_OUTPUT_UNIT;
 void prepare_pseudo_pdb(Run& run, const BeadModel& model, PreparedCase& prepared) {
     prepared.first_radius = model.bead_count >= 1 ? model.bead_radius[1] : 0.0f;
     if (has_unequal_beads(model, prepared.first_radius)) {
+        WarningLines warning(run);
         write_list(run, CONSOLE, {"* ---- WARNING: Unequal beads; all taken as bead 1"});
     }
     if (model.connector_count > MAX_PDB_CONNECTORS) {

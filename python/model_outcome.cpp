@@ -18,6 +18,7 @@ ModelOutcome outcome_of(const MemoryRunResult& run) {
         const CaseResult& last = run.cases.back();
         outcome.done = last.written && run.ending == RunEnding::Normal;
         outcome.refusal = decoded(last.refusal);
+        outcome.warnings = decoded(last.warnings);
         outcome.name = decoded(last.file_name);
     }
     if (!run.files.empty()) outcome.data = py::bytes(run.files.front().bytes);

@@ -16,6 +16,7 @@ struct ModelOutcome {
     py::str console;
     bool done = false;  // the model accepted, or its file written whole
     py::str refusal;    // the console's lines that refused it, when not done
+    py::str warnings;   // the console's warning lines of a file written all the same
     py::str fatal_line;
     int error_number = 0;
     int unit = 0;

@@ -39,6 +39,7 @@ void bind_model(py::module_& module) {
         .def_readonly("console", &ModelOutcome::console)
         .def_readonly("done", &ModelOutcome::done)
         .def_readonly("refusal", &ModelOutcome::refusal)
+        .def_readonly("warnings", &ModelOutcome::warnings)
         .def_readonly("fatal_line", &ModelOutcome::fatal_line)
         .def_readonly("error_number", &ModelOutcome::error_number)
         .def_readonly("unit", &ModelOutcome::unit)

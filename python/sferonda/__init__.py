@@ -84,7 +84,7 @@ def _written(outcome) -> Written:
     written = Written(outcome.data)
     written.name = outcome.name
     written.console = outcome.console
-    written.warnings = [line for line in outcome.console.splitlines() if "WARNING" in line]
+    written.warnings = outcome.warnings.splitlines()
     return written
 
 
