@@ -2,9 +2,13 @@
 // built from the model's own numbers, so that the full-capacity model is a
 // few dozen draws, not 35,000 meshes. Turn with the mouse or the arrow keys,
 // zoom with the wheel or + and -; pointing at a bead or connector names it.
+// A big model is built in slices, between which the page answers, and what
+// is under the pointer is found through a tree of the beads' and
+// connectors' boxes once the pointer rests.
 
 import * as THREE from 'three';
-import { OrbitControls } from './OrbitControls.js';
+import { OrbitControls } from 'three/addons/controls/OrbitControls.js';
+import { ObjectBVH } from 'three-mesh-bvh';
 
 // Coarser spheres when there are many: the picture stays quick in software rendering.
 const MANY_BEADS = 2000;
@@ -15,6 +19,19 @@ const KEY_ZOOM = 1.2;
 const KEY_MOVES = {
     ArrowLeft: [1, 0], ArrowRight: [-1, 0], ArrowUp: [0, 1], ArrowDown: [0, -1],
 };
+// A slice of the building gives the page's thread back after this long: it
+// answers within a frame or two even in software rendering.
+const SLICE_MS = 30;
+const SLICE_INSTANCES = 500;
+// What is under the pointer is looked for once it has rested this long, not
+// at every move of a drag.
+const REST_MS = 60;
+// The last picture's building and the last look under the pointer, as the browser's own timings.
+function measure(name, start) {
+    performance.clearMeasures(name);
+    performance.measure(name, { start });
+}
+const nextTask = () => new Promise((resolve) => setTimeout(resolve, 0));
 
 function groupByColor(count, colorOf, keep) {
     const groups = new Map();
@@ -46,7 +63,11 @@ export class ModelView {
         this.model = new THREE.Group();
         this.scene.add(this.model);
         this.raycaster = new THREE.Raycaster();
-        canvas.addEventListener('pointermove', (event) => this.#point(event));
+        this.raycaster.firstHitOnly = true;
+        canvas.addEventListener('pointermove', (event) => {
+            clearTimeout(this.resting);
+            this.resting = setTimeout(() => this.#point(event), REST_MS);
+        });
         new ResizeObserver(() => this.#resize()).observe(canvas);
         this.#resize();
     }
@@ -65,6 +86,7 @@ export class ModelView {
     }
 
     clear() {
+        this.tree = null;
         for (const mesh of this.model.children) {
             mesh.geometry.dispose();
             mesh.material.dispose();
@@ -77,9 +99,12 @@ export class ModelView {
     // numbers: the glTF run's model (beads x y z radius, beadColors, beadDrawn, connectorBeads,
     // connectorRadii, connectorColors, connectorDrawn, colorRgb). What the program leaves out of
     // the glTF file (beadDrawn or connectorDrawn 0) is left out here too.
-    show(numbers) {
+    // Resolves once the picture is drawn.
+    async show(numbers) {
+        const started = performance.now();
         this.clear();
         this.numbers = numbers;
+        this.sliceStarted = performance.now();
         const { beads, beadColors, beadDrawn, connectorBeads, connectorRadii, connectorColors, connectorDrawn } = numbers;
         const beadCount = beadColors.length;
         const centre = (b) => new THREE.Vector3(beads[4 * b], beads[4 * b + 1], beads[4 * b + 2]);
@@ -90,7 +115,7 @@ export class ModelView {
         const turn = new THREE.Quaternion();
         for (const [color, members] of groups) {
             const mesh = this.#instances(sphere, color, members, 'bead');
-            members.forEach((b, k) => {
+            await this.#sliced(members, (b, k) => {
                 const r = beads[4 * b + 3];
                 mesh.setMatrixAt(k, matrix.compose(centre(b), turn.identity(), new THREE.Vector3(r, r, r)));
             });
@@ -100,7 +125,7 @@ export class ModelView {
         const joined = groupByColor(connectorRadii.length, (c) => connectorColors[c], (c) => connectorDrawn[c] === 1);
         for (const [color, members] of joined) {
             const mesh = this.#instances(cylinder, color, members, 'connector');
-            members.forEach((c, k) => {
+            await this.#sliced(members, (c, k) => {
                 const [a, b] = ends(c);
                 const axis = b.clone().sub(a);
                 const r = connectorRadii[c];
@@ -110,7 +135,27 @@ export class ModelView {
             });
         }
         for (const mesh of this.model.children) mesh.computeBoundingSphere();
+        await this.#slice();
+        if (this.model.children.length > 0) this.tree = new ObjectBVH(this.model.children);
+        await this.#slice();
+        // The shaders are compiled beside the page, where the browser can, not in the first frame.
+        await this.renderer.compileAsync(this.scene, this.camera);
         this.resetView();
+        measure('sferonda-picture', started);
+    }
+
+    // Gives the page's thread back when the current slice has taken its time.
+    async #slice() {
+        if (performance.now() - this.sliceStarted < SLICE_MS) return;
+        await nextTask();
+        this.sliceStarted = performance.now();
+    }
+
+    async #sliced(members, work) {
+        for (let k = 0; k < members.length;) {
+            for (const end = Math.min(members.length, k + SLICE_INSTANCES); k < end; k++) work(members[k], k);
+            await this.#slice();
+        }
     }
 
     #instances(geometry, color, members, kind) {
@@ -161,12 +206,14 @@ export class ModelView {
     }
 
     #point(event) {
-        if (!this.numbers) return;
+        if (!this.tree) return;
+        const started = performance.now();
         const box = this.canvas.getBoundingClientRect();
         const at = new THREE.Vector2(((event.clientX - box.left) / box.width) * 2 - 1,
                                      -((event.clientY - box.top) / box.height) * 2 + 1);
         this.raycaster.setFromCamera(at, this.camera);
-        const hit = this.raycaster.intersectObjects(this.model.children, false)[0];
+        const hit = this.tree.raycast(this.raycaster)[0];
+        measure('sferonda-pick', started);
         if (!hit) return this.onPick(null);
         const { kind, members } = hit.object.userData;
         const index = members[hit.instanceId];

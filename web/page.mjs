@@ -136,7 +136,7 @@ function downloadAll(files, zipName) {
     Object.assign(link, { href: url, download: zipName, textContent: `Download all ${files.length} files as ${zipName}` });
 }
 
-function present(view, result) {
+function present(result) {
     for (const url of links) URL.revokeObjectURL(url);
     links = [];
     const offered = new Set();
@@ -147,15 +147,21 @@ function present(view, result) {
     $('console').replaceChildren(...consoleLines(result.runs));
     $('counts').textContent = result.counts;
     $('picked').textContent = '';
-    if (result.model) view.show(result.model);
-    else view.clear();
     return offered.size;
 }
 
-// The program in a worker (sferonda-worker.mjs): each call answers a promise
+// The page in one file carries its worker's script, started from a blob: a
+// page opened from the disk may load no file beside it.
+function startWorker() {
+    const inline = document.getElementById('sferonda-worker');
+    if (inline) return new Worker(URL.createObjectURL(new Blob([inline.textContent], { type: 'text/javascript' })));
+    return new Worker(new URL('./sferonda-worker.mjs', import.meta.url), { type: 'module' });
+}
+
+// The program in a worker (program-calls.mjs): each call answers a promise
 // of what the run answers.
 function startProgram() {
-    const worker = new Worker(new URL('./sferonda-worker.mjs', import.meta.url), { type: 'module' });
+    const worker = startWorker();
     const waiting = new Map();
     let lastId = 0;
     worker.onmessage = ({ data }) => {
@@ -210,13 +216,21 @@ async function runSelection(program, view, selection) {
     const started = performance.now();
     const main = files.find((file) => /\.inp$/i.test(file.name));
     const result = main ? await runBatch(program, files, main) : await convertModel(program, files);
-    const written = present(view, result);
+    const written = present(result);
+    if (result.model) await view.show(result.model);
+    else view.clear();
     const seconds = ((performance.now() - started) / 1000).toFixed(2);
     const batchEnd = result.batch && result.runs[0].ending !== 'normal' ? ` ${result.counts}` : '';
     $('status').textContent = `${result.title}: ${written} files written in ${seconds} s.${batchEnd}`;
 }
 
+// The page in one file carries the examples too, in base64.
 async function loadExamples() {
+    const inline = document.getElementById('sferonda-examples');
+    if (inline) {
+        return Object.entries(JSON.parse(inline.textContent)).map(([name, base64]) =>
+            ({ name, bytes: Uint8Array.from(atob(base64), (character) => character.charCodeAt(0)) }));
+    }
     const fetched = EXAMPLES.flatMap((name) => ['.dat', '.col'].map(async (extension) => {
         const response = await fetch(`./examples/${name}${extension}`);
         if (!response.ok) throw new Error(`the example ${name}${extension} is missing`);
