@@ -2,10 +2,10 @@
 // shows in plain words what it wrote, every file as a link, the model and
 // the program's console. New results replace the old ones all at once.
 
-import { zipSync } from 'fflate';
 import { ModelView } from './model-view.mjs';
 import { inUserNames, layOutBatch, layOutModel, offeredName } from './file-names.mjs';
 import { RunQueue } from './run-queue.mjs';
+import { startWorker } from './start-worker.mjs';
 import { caseSentence, count, endingSentence, isAnsweredPrompt, kindOf, modelCounts } from './summary.mjs';
 
 const $ = (id) => document.getElementById(id);
@@ -126,42 +126,37 @@ function consoleLines(runs) {
         Object.assign(document.createElement('span'), { className: 'prompt', textContent: line }) : line);
 }
 
-function downloadAll(files, zipName) {
+// The zip is made in the program's worker: a big model's files take the page's thread a second.
+async function downloadAll(program, files, zipName) {
     const link = $('download-all');
-    link.hidden = files.length === 0;
+    link.hidden = true;
     if (files.length === 0) return;
-    const zip = zipSync(Object.fromEntries(files.map((file) => [offeredName(file.name).name, file.bytes])), { level: 1 });
+    const zip = await program('zip', Object.fromEntries(files.map((file) => [offeredName(file.name).name, file.bytes])));
     const url = URL.createObjectURL(new Blob([zip], { type: 'application/zip' }));
     links.push(url);
-    Object.assign(link, { href: url, download: zipName, textContent: `Download all ${files.length} files as ${zipName}` });
+    Object.assign(link, { href: url, download: zipName, textContent: `Download all ${files.length} files as ${zipName}`,
+                          hidden: false });
 }
 
-function present(result) {
+// The number of files offered, and a promise of "Download all".
+function present(program, result) {
     for (const url of links) URL.revokeObjectURL(url);
     links = [];
     const offered = new Set();
     const entries = result.runs.flatMap((run) => runEntries(run, result.userNames, offered));
     const others = result.batch ? otherFiles(result.runs) : [];
     $('summary').replaceChildren(...entries.map(summaryItem), ...others.map(otherItem));
-    downloadAll([...offered, ...others.filter((file) => file.bytes.length > 0)], result.zipName);
+    const zipped = downloadAll(program, [...offered, ...others.filter((file) => file.bytes.length > 0)], result.zipName);
     $('console').replaceChildren(...consoleLines(result.runs));
     $('counts').textContent = result.counts;
     $('picked').textContent = '';
-    return offered.size;
-}
-
-// The page in one file carries its worker's script, started from a blob: a
-// page opened from the disk may load no file beside it.
-function startWorker() {
-    const inline = document.getElementById('sferonda-worker');
-    if (inline) return new Worker(URL.createObjectURL(new Blob([inline.textContent], { type: 'text/javascript' })));
-    return new Worker(new URL('./sferonda-worker.mjs', import.meta.url), { type: 'module' });
+    return [offered.size, zipped];
 }
 
 // The program in a worker (program-calls.mjs): each call answers a promise
 // of what the run answers.
 function startProgram() {
-    const worker = startWorker();
+    const worker = startWorker('sferonda-program', new URL('./sferonda-worker.js', import.meta.url), { type: 'module' });
     const waiting = new Map();
     let lastId = 0;
     worker.onmessage = ({ data }) => {
@@ -192,13 +187,16 @@ function describe(picked) {
 
 // The picture, or where the browser has no WebGL a word in its place: converting needs none.
 function makeView() {
-    if (!document.createElement('canvas').getContext('webgl2') && !document.createElement('canvas').getContext('webgl')) {
+    const cannotDraw = () => {
         $('scene').hidden = true;
         $('reset-view').hidden = true;
         $('no-picture').hidden = false;
+    };
+    if (!document.createElement('canvas').getContext('webgl2') && !document.createElement('canvas').getContext('webgl')) {
+        cannotDraw();
         return { show() {}, clear() {} };
     }
-    const view = new ModelView($('scene'), (picked) => { $('picked').textContent = describe(picked); });
+    const view = new ModelView($('scene'), (picked) => { $('picked').textContent = describe(picked); }, cannotDraw);
     $('reset-view').addEventListener('click', () => view.resetView());
     return view;
 }
@@ -216,9 +214,8 @@ async function runSelection(program, view, selection) {
     const started = performance.now();
     const main = files.find((file) => /\.inp$/i.test(file.name));
     const result = main ? await runBatch(program, files, main) : await convertModel(program, files);
-    const written = present(result);
-    if (result.model) await view.show(result.model);
-    else view.clear();
+    const [written, zipped] = present(program, result);
+    await Promise.all([zipped, result.model ? view.show(result.model) : view.clear()]);
     const seconds = ((performance.now() - started) / 1000).toFixed(2);
     const batchEnd = result.batch && result.runs[0].ending !== 'normal' ? ` ${result.counts}` : '';
     $('status').textContent = `${result.title}: ${written} files written in ${seconds} s.${batchEnd}`;

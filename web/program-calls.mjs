@@ -1,7 +1,12 @@
 // The program's calls answered in a worker: the page posts {id, method,
-// args}, a method of sferonda-api.mjs, and gets back {id, result} or {id,
-// error}; the bytes of the files and of the model's numbers are handed
-// over, not copied.
+// args}, a method of sferonda-api.mjs or one of the worker's own, and gets
+// back {id, result} or {id, error}; the bytes of the files and of the
+// model's numbers are handed over, not copied.
+
+import { zipSync } from 'fflate';
+
+// ready: answers once the program is loaded; zip: {name: bytes} as one .zip.
+const OWN_CALLS = { ready: () => null, zip: (files) => zipSync(files, { level: 1 }) };
 
 // Every buffer a run answers with is its own copy, so each is handed over once.
 function buffersOf(result, found = []) {
@@ -18,7 +23,7 @@ export function answerCalls(loading) {
     self.onmessage = async ({ data: { id, method, args } }) => {
         try {
             const sferonda = await loading;
-            const result = method === 'ready' ? null : sferonda[method](...args);
+            const result = method in OWN_CALLS ? OWN_CALLS[method](...args) : sferonda[method](...args);
             self.postMessage({ id, result }, buffersOf(result));
         } catch (error) {
             self.postMessage({ id, error: String(error?.message ?? error) });
