@@ -271,8 +271,28 @@ function threadHeld(page) {
     });
 }
 
-// The pointer rests on points of the picture in turn: what is under it is named, and the costs of
-// looking are the browser's timings of it. And a drag of 10 steps across the picture.
+// Whether what the page names under the pointer is the model's: a bead's centre, radius and color index,
+// a connector's beads and radius, as the files give them.
+function namedAsInModel(text) {
+    const [coordinates, colors] = ['full.dat', 'full.col'].map((name) => readFileSync(join(scratch, name), 'latin1').split('\n'));
+    const beads = Number(coordinates[0]);
+    const near = (shown, given) => Math.abs(Number(shown) - Number(given)) <= 1e-4 * Math.max(1, Math.abs(Number(given)));
+    const bead = /^Bead (\d+): centre \((\S+), (\S+), (\S+)\), radius (\S+), color index (\d+)$/.exec(text);
+    if (bead) {
+        const [, number, ...shown] = bead;
+        const [, x, y, z, radius] = coordinates[Number(number)].trim().split(/\s+/);
+        const color = colors[Number(number)].trim().split(/\s+/)[1];
+        return [x, y, z, radius].every((given, i) => near(shown[i], given)) && shown[4] === color;
+    }
+    const connector = /^Connector (\d+): beads (\d+) and (\d+), radius (\S+), color index \d+$/.exec(text);
+    if (!connector) return false;
+    const [, number, first, second, radius] = connector;
+    const [, a, b, given] = coordinates[beads + 1 + Number(number)].trim().split(/\s+/);
+    return first === a && second === b && near(radius, given);
+}
+
+// The pointer rests on points of the picture in turn: what is under it is named as the model has it,
+// and the costs of looking are the browser's timings of it. And a drag of 10 steps across the picture.
 async function checkPointer(at) {
     const { page } = at;
     const box = await (await page.$('#scene')).boundingBox();
@@ -285,7 +305,9 @@ async function checkPointer(at) {
         const [cost, picked] = await page.evaluate(() => [performance.getEntriesByName('sferonda-pick')[0].duration,
                                                           document.getElementById('picked').textContent]);
         costs.push(cost);
-        named += /^(Bead|Connector) \d+: /.test(picked) ? 1 : 0;
+        if (picked === '') continue;
+        named += 1;
+        check(namedAsInModel(picked), `${at.name}, capacity: under the pointer "${picked}", which the model does not have`);
     }
     check(named > 0, `${at.name}, capacity: nothing named under the pointer at any of ${costs.length} points`);
     const started = Date.now();
