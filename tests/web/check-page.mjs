@@ -13,8 +13,9 @@
 // load, no blank picture. The page in one file (sferonda.html beside
 // SITE), opened from the disk in both browsers, gives the examples' files
 // and "Download all" with no request but for itself. For the full-capacity
-// model it prints the longest hold of the page's thread while the picture is
-// built, the time to the links, and the cost of looking under the pointer.
+// model, what the page names under the pointer is the model's; the check
+// prints the longest hold of the page's thread while the picture is built,
+// the time to the links, and the cost of looking under the pointer.
 //
 // Usage: node check-page.mjs SITE PROGRAM MAKE_MODEL SCRATCH
 // (the native program and the model maker from the Linux build). Exit
