@@ -272,24 +272,53 @@ function threadHeld(page) {
     });
 }
 
-// Whether what the page names under the pointer is the model's: a bead's centre, radius and color index,
-// a connector's beads and radius, as the files give them.
-function namedAsInModel(text) {
+// The capacity model's beads [x, y, z, radius, color index] and connectors [first, second, radius].
+function capacityModel() {
     const [coordinates, colors] = ['full.dat', 'full.col'].map((name) => readFileSync(join(scratch, name), 'latin1').split('\n'));
-    const beads = Number(coordinates[0]);
-    const near = (shown, given) => Math.abs(Number(shown) - Number(given)) <= 1e-4 * Math.max(1, Math.abs(Number(given)));
+    const fields = (line) => line.trim().split(/\s+/).slice(1).map(Number);
+    const count = Number(coordinates[0]);
+    const beads = coordinates.slice(1, count + 1).map((line, i) => [...fields(line), fields(colors[i + 1])[0]]);
+    const connectors = coordinates.slice(count + 2, count + 2 + Number(coordinates[count + 1])).map(fields);
+    return { beads, connectors };
+}
+
+// The ray through the point (u, v) of the picture (from its top left corner) in the page's reset view:
+// along -z at the centre of the beads' bounding box, from 0.8 of the distance at which the box's
+// bounding sphere fills the 35-degree field.
+function rayAt(u, v, aspect, beads) {
+    const low = [0, 1, 2].map((axis) => Math.min(...beads.map((bead) => bead[axis] - bead[3])));
+    const high = [0, 1, 2].map((axis) => Math.max(...beads.map((bead) => bead[axis] + bead[3])));
+    const half = (17.5 * Math.PI) / 180;
+    const distance = Math.hypot(...high.map((h, axis) => h - low[axis])) / 2 / Math.sin(half);
+    const origin = low.map((l, axis) => (l + high[axis]) / 2 + (axis === 2 ? 0.8 * distance : 0));
+    const toward = [(2 * u - 1) * Math.tan(half) * aspect, (1 - 2 * v) * Math.tan(half), -1];
+    return { origin, direction: toward.map((t) => t / Math.hypot(...toward)) };
+}
+
+function distanceToRay(point, { origin, direction }) {
+    const w = point.map((p, axis) => p - origin[axis]);
+    const along = Math.max(0, w.reduce((sum, value, axis) => sum + value * direction[axis], 0));
+    return Math.hypot(...w.map((value, axis) => value - along * direction[axis]));
+}
+
+// Whether what the page names under the pointer is the model's (a bead's centre, radius and color
+// index, a connector's beads and radius, as the files give them) and lies on the pointer's ray
+// (a quarter of a unit spared for where the pointer falls inside its pixel).
+function isUnderThePointer(text, ray, { beads, connectors }) {
+    const near = (shown, given) => Math.abs(Number(shown) - given) <= 1e-4 * Math.max(1, Math.abs(given));
     const bead = /^Bead (\d+): centre \((\S+), (\S+), (\S+)\), radius (\S+), color index (\d+)$/.exec(text);
     if (bead) {
         const [, number, ...shown] = bead;
-        const [, x, y, z, radius] = coordinates[Number(number)].trim().split(/\s+/);
-        const color = colors[Number(number)].trim().split(/\s+/)[1];
-        return [x, y, z, radius].every((given, i) => near(shown[i], given)) && shown[4] === color;
+        const given = beads[Number(number) - 1];
+        return given !== undefined && given.every((value, i) => near(shown[i], value)) &&
+            distanceToRay(given.slice(0, 3), ray) <= given[3] + 0.25;
     }
     const connector = /^Connector (\d+): beads (\d+) and (\d+), radius (\S+), color index \d+$/.exec(text);
-    if (!connector) return false;
-    const [, number, first, second, radius] = connector;
-    const [, a, b, given] = coordinates[beads + 1 + Number(number)].trim().split(/\s+/);
-    return first === a && second === b && near(radius, given);
+    const given = connector && connectors[Number(connector[1]) - 1];
+    if (!given || !given.every((value, i) => near(connector[i + 2], value))) return false;
+    const [a, b] = [beads[given[0] - 1], beads[given[1] - 1]];
+    const along = Array.from({ length: 201 }, (_, k) => [0, 1, 2].map((axis) => a[axis] + (k / 200) * (b[axis] - a[axis])));
+    return Math.min(...along.map((point) => distanceToRay(point, ray))) <= given[2] + 0.25;
 }
 
 // The pointer rests on points of the picture in turn: what is under it is named as the model has it,
@@ -298,6 +327,7 @@ async function checkPointer(at) {
     const { page } = at;
     const box = await (await page.$('#scene')).boundingBox();
     const costs = [];
+    const model = capacityModel();
     let named = 0;
     for (const [u, v] of [[0.5, 0.5], [0.4, 0.45], [0.6, 0.55], [0.45, 0.6], [0.55, 0.4]]) {
         await page.evaluate(() => performance.clearMeasures('sferonda-pick'));
@@ -308,7 +338,8 @@ async function checkPointer(at) {
         costs.push(cost);
         if (picked === '') continue;
         named += 1;
-        check(namedAsInModel(picked), `${at.name}, capacity: under the pointer "${picked}", which the model does not have`);
+        check(isUnderThePointer(picked, rayAt(u, v, box.width / box.height, model.beads), model),
+              `${at.name}, capacity: "${picked}" named at (${u}, ${v}) of the picture, which is not there`);
     }
     check(named > 0, `${at.name}, capacity: nothing named under the pointer at any of ${costs.length} points`);
     const started = Date.now();
