@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Builds the program as WebAssembly with Debian's emscripten (em++ on the
 # PATH) and lays out the static page in build-web/site/ (docs/web.md):
-# index.html, the page's modules, sferonda.js, sferonda.wasm, three.js, fflate
-# and the example models.
+# index.html, the page's modules, sferonda.js, sferonda.wasm, the workers of
+# the program and of the picture (bundled with three.js, three-mesh-bvh and
+# fflate) and the example models; and the same page in one file that opens
+# from the disk, build-web/sferonda.html.
 # The program for node on the real file system is build-web/sferonda-cli.js.
 #
 #   bash scripts/build-web.sh
@@ -21,20 +23,17 @@ cmake --build "$build" -j2
 site="$build/site"
 rm -rf "$site"
 mkdir -p "$site"
-cp "$root"/web/index.html "$root"/web/*.mjs "$site"/
+cp "$root"/web/index.html "$site"/
+# The page's modules; its workers are bundled below.
+cp "$root"/web/{page,file-names,run-queue,summary,model-view,start-worker,sferonda-api}.mjs "$site"/
 cp "$build"/sferonda.js "$build"/sferonda.wasm "$site"/
-three="$root/web/node_modules/three/build/three.module.js"
-fflate="$root/web/node_modules/fflate/esm/browser.js"
-if [ ! -f "$three" ] || [ ! -f "$fflate" ]; then
-    command -v npm > /dev/null || { echo "three.js is not installed in web/ and npm is missing"; exit 77; }
+if [ ! -d "$root/web/node_modules/three" ] || [ ! -d "$root/web/node_modules/esbuild" ]; then
+    command -v npm > /dev/null || { echo "the page's npm packages are not installed in web/ and npm is missing"; exit 77; }
     (cd "$root/web" && npm ci --no-audit --no-fund --ignore-scripts > /dev/null)
 fi
-cp "$three" "$root"/web/node_modules/three/build/three.core.js "$site"/
-cp "$fflate" "$site"/fflate.js
 # The examples that "Try an example" runs, loaded with the page.
 mkdir -p "$site/examples"
 cp "$root"/examples/{helix,chain,star,compact,single}.{dat,col} "$site/examples"/
-cp "$root"/web/node_modules/three/examples/jsm/controls/OrbitControls.js "$site"/OrbitControls.js
-# OrbitControls imports 'three' by name: the page's import map points it at the copy.
+node "$root/web/bundle.mjs" "$site" "$build/sferonda-single.js" "$build/sferonda.html"
 echo "site in $site:"
 ls -l "$site"

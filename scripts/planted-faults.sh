@@ -10,6 +10,12 @@
 # faults are planted only with --windows (the Linux program does not
 # contain that code), and only they are.
 #
+# With --web the check run is that of the page in Chromium and Firefox
+# (tools_wasm_page, tests/web/check-page.mjs), on the WebAssembly build that
+# scripts/build-web.sh makes inside the copy (emscripten, Chromium and the
+# npm packages of web/ and tests/web/ needed): for the faults of the page's
+# code that only a browser shows, whose descriptions begin "web build".
+#
 # The faults are listed in scripts/planted-faults.txt, in blocks separated by
 # blank lines:
 #     # one-line description
@@ -30,9 +36,12 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
-labels=(-LE 'tools|install') windows=no
+labels=(-LE 'tools|install') windows=no web=no timeout=120
 if [ "${1:-}" = --windows ]; then
     labels=(-L windows) windows=yes
+    shift
+elif [ "${1:-}" = --web ]; then
+    labels=(-R '^tools_wasm_page$') web=yes timeout=600
     shift
 fi
 only="${1:-}"
@@ -54,18 +63,25 @@ rm -rf "$source_copy" && mkdir -p "$source_copy"
 git ls-files -z --cached --others --exclude-standard |
     while IFS= read -r -d '' path; do [ -f "$path" ] && printf '%s\0' "$path"; done |
     tar --null -T - -cf - | tar -xf - -C "$source_copy"
+# The page's npm packages, as installed here.
+if [ "$web" = yes ]; then
+    for folder in web tests/web; do
+        [ ! -d "$root/$folder/node_modules" ] || ln -s "$root/$folder/node_modules" "$source_copy/$folder/node_modules"
+    done
+fi
 
 # The Windows build inside it (made by the windows_build test) is brought up
 # to date with it, so that it never keeps a fault restored since.
 build_copy() {
     cmake --build "$build" -j"$jobs" >"$work/build.log" 2>&1 || return
     [ "$windows" = no ] || [ ! -f "$build/windows/CMakeCache.txt" ] ||
-        cmake --build "$build/windows" -j"$jobs" >>"$work/build.log" 2>&1
+        cmake --build "$build/windows" -j"$jobs" >>"$work/build.log" 2>&1 || return
+    [ "$web" = no ] || bash "$source_copy/scripts/build-web.sh" >>"$work/build.log" 2>&1
 }
 # Without standard input: a fault that makes a test's program read it would
 # otherwise take the rest of the list of faults.
 run_tests() {
-    ctest --test-dir "$build" -j"$jobs" "${labels[@]}" --timeout 120 \
+    ctest --test-dir "$build" -j"$jobs" "${labels[@]}" --timeout "$timeout" \
         --stop-on-failure >"$work/ctest.log" 2>&1 </dev/null
 }
 
@@ -117,9 +133,14 @@ plant() {  # description, file, from, to
 }
 
 description="" file="" from="" to=""
-# A fault of the Windows seam is built only into the Windows program.
+# A fault of the Windows seam is built only into the Windows program, one of
+# the page's that a browser shows only into the WebAssembly build.
 for_this_program() {
-    if [[ "$1" == "windows seam"* ]]; then [ "$windows" = yes ]; else [ "$windows" = no ]; fi
+    case "$1" in
+        "windows seam"*) [ "$windows" = yes ] ;;
+        "web build"*) [ "$web" = yes ] ;;
+        *) [ "$windows" = no ] && [ "$web" = no ] ;;
+    esac
 }
 flush_block() {
     if [ -n "$description$file$from$to" ] && for_this_program "$description"; then

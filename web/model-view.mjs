@@ -1,182 +1,87 @@
-// The model in 3D with three.js: one InstancedMesh per shape and color,
-// built from the model's own numbers, so that the full-capacity model is a
-// few dozen draws, not 35,000 meshes. Turn with the mouse or the arrow keys,
-// zoom with the wheel or + and -; pointing at a bead or connector names it.
+// The picture's place in the page: the canvas is handed to the worker that
+// draws the model (view-worker.js, built from view-worker.mjs), and its
+// events and size are forwarded there. Drawing a big model in software takes
+// seconds a frame; in the worker it never holds the page.
 
-import * as THREE from 'three';
-import { OrbitControls } from './OrbitControls.js';
+import { startWorker } from './start-worker.mjs';
 
-// Coarser spheres when there are many: the picture stays quick in software rendering.
-const MANY_BEADS = 2000;
-const UP = new THREE.Vector3(0, 1, 0);
-// An arrow key turns the model by this much, by a fifth of it with Shift or Ctrl.
-const KEY_TURN = THREE.MathUtils.degToRad(5);
-const KEY_ZOOM = 1.2;
-const KEY_MOVES = {
-    ArrowLeft: [1, 0], ArrowRight: [-1, 0], ArrowUp: [0, 1], ArrowDown: [0, -1],
-};
-
-function groupByColor(count, colorOf, keep) {
-    const groups = new Map();
-    for (let i = 0; i < count; i++) {
-        if (!keep(i)) continue;
-        const color = colorOf(i);
-        if (!groups.has(color)) groups.set(color, []);
-        groups.get(color).push(i);
-    }
-    return groups;
-}
+const POINTER_EVENTS = ['pointerdown', 'pointermove', 'pointerup', 'pointercancel'];
+const KEYS = ['ArrowLeft', 'ArrowRight', 'ArrowUp', 'ArrowDown', '+', '=', '-'];
 
 export class ModelView {
-    constructor(canvas, onPick) {
+    // onPick(picked): what is under the pointer once it rests ({kind: 'bead'|'connector', number, ...}), or null.
+    // onFail(message): the worker cannot draw (a browser whose workers have no WebGL).
+    constructor(canvas, onPick, onFail) {
         this.canvas = canvas;
-        this.onPick = onPick;
-        this.renderer = new THREE.WebGLRenderer({ canvas, antialias: false, preserveDrawingBuffer: true });
-        this.scene = new THREE.Scene();
-        this.scene.background = new THREE.Color(0x202020);
-        this.scene.add(new THREE.HemisphereLight(0xffffff, 0x404040, 1.5));
-        this.camera = new THREE.PerspectiveCamera(35, 1, 0.1, 1000);
-        const light = new THREE.DirectionalLight(0xffffff, 2.5);
-        light.position.set(1, 1, 2);  // from the upper right, behind the viewer
-        this.camera.add(light);
-        this.scene.add(this.camera);
-        this.controls = new OrbitControls(this.camera, canvas);
-        canvas.addEventListener('keydown', (event) => this.#key(event));
-        this.controls.addEventListener('change', () => this.render());
-        this.model = new THREE.Group();
-        this.scene.add(this.model);
-        this.raycaster = new THREE.Raycaster();
-        canvas.addEventListener('pointermove', (event) => this.#point(event));
-        new ResizeObserver(() => this.#resize()).observe(canvas);
-        this.#resize();
+        this.worker = startWorker('sferonda-view', new URL('./view-worker.js', import.meta.url));
+        this.shown = new Map();
+        this.lastShow = 0;
+        this.worker.onmessage = ({ data }) => {
+            if (data.type === 'shown') {
+                requestAnimationFrame(this.shown.get(data.id));
+                this.shown.delete(data.id);
+            } else if (data.type === 'picked') {
+                // The cost of the last look under the pointer, among the page's own timings.
+                performance.clearMeasures('sferonda-pick');
+                performance.measure('sferonda-pick', { start: performance.now() - data.cost, duration: data.cost });
+                onPick(data.picked);
+            } else if (data.type === 'failed') {
+                onFail(data.message);
+            }
+        };
+        const offscreen = canvas.transferControlToOffscreen();
+        this.worker.postMessage({ type: 'start', canvas: offscreen, width: canvas.clientWidth, height: canvas.clientHeight },
+                                [offscreen]);
+        new ResizeObserver(() => this.worker.postMessage({ type: 'size', width: canvas.clientWidth, height: canvas.clientHeight }))
+            .observe(canvas);
+        for (const type of POINTER_EVENTS) canvas.addEventListener(type, (event) => this.#pointer(event));
+        canvas.addEventListener('wheel', (event) => {
+            event.preventDefault();
+            this.#forward(event, ['deltaX', 'deltaY', 'deltaMode']);
+        }, { passive: false });
+        canvas.addEventListener('contextmenu', (event) => event.preventDefault());
+        canvas.addEventListener('keydown', (event) => {
+            if (!KEYS.includes(event.key)) return;
+            event.preventDefault();
+            this.#forward(event, ['key', 'code']);
+        });
     }
 
-    #resize() {
-        const { clientWidth: width, clientHeight: height } = this.canvas;
-        if (width === 0 || height === 0) return;
-        this.renderer.setSize(width, height, false);
-        this.camera.aspect = width / height;
-        this.camera.updateProjectionMatrix();
-        this.render();
+    // A drag goes on outside the canvas, as on a canvas of the page's own.
+    #pointer(event) {
+        if (event.type === 'pointerdown') this.canvas.setPointerCapture(event.pointerId);
+        this.#forward(event, ['pointerId', 'pointerType', 'button', 'buttons', 'isPrimary']);
     }
 
-    render() {
-        this.renderer.render(this.scene, this.camera);
+    #forward(event, fields) {
+        const box = this.canvas.getBoundingClientRect();
+        const [x, y] = [event.clientX - box.left, event.clientY - box.top];
+        const forwarded = { type: event.type, clientX: x, clientY: y, pageX: x, pageY: y, ctrlKey: event.ctrlKey,
+                            metaKey: event.metaKey, shiftKey: event.shiftKey, altKey: event.altKey };
+        for (const field of fields) forwarded[field] = event[field];
+        this.worker.postMessage({ type: 'event', event: forwarded });
+    }
+
+    // Resolves once the picture is drawn. The numbers are handed over: the page keeps no copy.
+    show(numbers) {
+        const started = performance.now();
+        const id = ++this.lastShow;
+        const buffers = Object.values(numbers).map((values) => values.buffer);
+        return new Promise((resolve) => {
+            this.shown.set(id, () => {
+                performance.clearMeasures('sferonda-picture');
+                performance.measure('sferonda-picture', { start: started });
+                resolve();
+            });
+            this.worker.postMessage({ type: 'show', id, numbers }, buffers);
+        });
     }
 
     clear() {
-        for (const mesh of this.model.children) {
-            mesh.geometry.dispose();
-            mesh.material.dispose();
-            mesh.dispose();
-        }
-        this.model.clear();
-        this.render();
+        this.worker.postMessage({ type: 'clear' });
     }
 
-    // numbers: the glTF run's model (beads x y z radius, beadColors, beadDrawn, connectorBeads,
-    // connectorRadii, connectorColors, connectorDrawn, colorRgb). What the program leaves out of
-    // the glTF file (beadDrawn or connectorDrawn 0) is left out here too.
-    show(numbers) {
-        this.clear();
-        this.numbers = numbers;
-        const { beads, beadColors, beadDrawn, connectorBeads, connectorRadii, connectorColors, connectorDrawn } = numbers;
-        const beadCount = beadColors.length;
-        const centre = (b) => new THREE.Vector3(beads[4 * b], beads[4 * b + 1], beads[4 * b + 2]);
-        const segments = beadCount > MANY_BEADS ? 12 : 32;
-        const sphere = new THREE.SphereGeometry(1, segments, segments / 2);
-        const groups = groupByColor(beadCount, (b) => beadColors[b], (b) => beadDrawn[b] === 1);
-        const matrix = new THREE.Matrix4();
-        const turn = new THREE.Quaternion();
-        for (const [color, members] of groups) {
-            const mesh = this.#instances(sphere, color, members, 'bead');
-            members.forEach((b, k) => {
-                const r = beads[4 * b + 3];
-                mesh.setMatrixAt(k, matrix.compose(centre(b), turn.identity(), new THREE.Vector3(r, r, r)));
-            });
-        }
-        const cylinder = new THREE.CylinderGeometry(1, 1, 1, beadCount > MANY_BEADS ? 8 : 16, 1, true);
-        const ends = (c) => [centre(connectorBeads[2 * c] - 1), centre(connectorBeads[2 * c + 1] - 1)];
-        const joined = groupByColor(connectorRadii.length, (c) => connectorColors[c], (c) => connectorDrawn[c] === 1);
-        for (const [color, members] of joined) {
-            const mesh = this.#instances(cylinder, color, members, 'connector');
-            members.forEach((c, k) => {
-                const [a, b] = ends(c);
-                const axis = b.clone().sub(a);
-                const r = connectorRadii[c];
-                turn.setFromUnitVectors(UP, axis.clone().normalize());
-                mesh.setMatrixAt(k, matrix.compose(a.add(b).multiplyScalar(0.5), turn,
-                                                   new THREE.Vector3(r, axis.length(), r)));
-            });
-        }
-        for (const mesh of this.model.children) mesh.computeBoundingSphere();
-        this.resetView();
-    }
-
-    #instances(geometry, color, members, kind) {
-        const rgb = this.numbers.colorRgb;
-        const material = new THREE.MeshStandardMaterial({ roughness: 0.5, metalness: 0,
-            color: new THREE.Color().setRGB(rgb[3 * color], rgb[3 * color + 1], rgb[3 * color + 2]) });
-        const mesh = new THREE.InstancedMesh(geometry, material, members.length);
-        mesh.userData = { kind, members };
-        this.model.add(mesh);
-        return mesh;
-    }
-
-    // The whole model in sight, seen along -z as the gallery's pictures are.
     resetView() {
-        const bounds = new THREE.Box3().setFromObject(this.model);
-        const sphere = bounds.isEmpty() ? new THREE.Sphere(new THREE.Vector3(), 1) : bounds.getBoundingSphere(new THREE.Sphere());
-        const radius = Math.max(sphere.radius, 1e-3);
-        const distance = radius / Math.sin(THREE.MathUtils.degToRad(this.camera.fov / 2));
-        this.camera.position.copy(sphere.center).add(new THREE.Vector3(0, 0, distance * 0.8));
-        this.camera.near = distance / 100;
-        this.camera.far = distance * 30;
-        // Zoom, by wheel or key, stays where the model is neither clipped nor lost.
-        this.controls.minDistance = distance / 50;
-        this.controls.maxDistance = distance * 10;
-        this.camera.updateProjectionMatrix();
-        this.controls.target.copy(sphere.center);
-        this.controls.update();
-        this.render();
-    }
-
-    #key(event) {
-        const move = KEY_MOVES[event.key];
-        const zoom = { '+': 1 / KEY_ZOOM, '=': 1 / KEY_ZOOM, '-': KEY_ZOOM }[event.key];
-        if (!move && !zoom) return;
-        event.preventDefault();
-        const offset = this.camera.position.clone().sub(this.controls.target);
-        if (move) {
-            const step = event.shiftKey || event.ctrlKey ? KEY_TURN / 5 : KEY_TURN;
-            const around = new THREE.Spherical().setFromVector3(offset);
-            around.theta += move[0] * step;
-            around.phi = THREE.MathUtils.clamp(around.phi - move[1] * step, 1e-3, Math.PI - 1e-3);
-            offset.setFromSpherical(around);
-        } else {
-            offset.multiplyScalar(zoom);
-        }
-        this.camera.position.copy(this.controls.target).add(offset);
-        this.controls.update();
-    }
-
-    #point(event) {
-        if (!this.numbers) return;
-        const box = this.canvas.getBoundingClientRect();
-        const at = new THREE.Vector2(((event.clientX - box.left) / box.width) * 2 - 1,
-                                     -((event.clientY - box.top) / box.height) * 2 + 1);
-        this.raycaster.setFromCamera(at, this.camera);
-        const hit = this.raycaster.intersectObjects(this.model.children, false)[0];
-        if (!hit) return this.onPick(null);
-        const { kind, members } = hit.object.userData;
-        const index = members[hit.instanceId];
-        const { beads, beadColors, connectorBeads, connectorRadii, connectorColors } = this.numbers;
-        if (kind === 'bead') {
-            this.onPick({ kind, number: index + 1, centre: Array.from(beads.slice(4 * index, 4 * index + 3)),
-                          radius: beads[4 * index + 3], color: beadColors[index] });
-        } else {
-            this.onPick({ kind, number: index + 1, beads: [connectorBeads[2 * index], connectorBeads[2 * index + 1]],
-                          radius: connectorRadii[index], color: connectorColors[index] });
-        }
+        this.worker.postMessage({ type: 'reset' });
     }
 }

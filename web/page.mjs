@@ -2,10 +2,10 @@
 // shows in plain words what it wrote, every file as a link, the model and
 // the program's console. New results replace the old ones all at once.
 
-import { zipSync } from 'fflate';
 import { ModelView } from './model-view.mjs';
 import { inUserNames, layOutBatch, layOutModel, offeredName } from './file-names.mjs';
 import { RunQueue } from './run-queue.mjs';
+import { startWorker } from './start-worker.mjs';
 import { caseSentence, count, endingSentence, isAnsweredPrompt, kindOf, modelCounts } from './summary.mjs';
 
 const $ = (id) => document.getElementById(id);
@@ -126,36 +126,37 @@ function consoleLines(runs) {
         Object.assign(document.createElement('span'), { className: 'prompt', textContent: line }) : line);
 }
 
-function downloadAll(files, zipName) {
+// The zip is made in the program's worker: a big model's files take the page's thread a second.
+async function downloadAll(program, files, zipName) {
     const link = $('download-all');
-    link.hidden = files.length === 0;
+    link.hidden = true;
     if (files.length === 0) return;
-    const zip = zipSync(Object.fromEntries(files.map((file) => [offeredName(file.name).name, file.bytes])), { level: 1 });
+    const zip = await program('zip', Object.fromEntries(files.map((file) => [offeredName(file.name).name, file.bytes])));
     const url = URL.createObjectURL(new Blob([zip], { type: 'application/zip' }));
     links.push(url);
-    Object.assign(link, { href: url, download: zipName, textContent: `Download all ${files.length} files as ${zipName}` });
+    Object.assign(link, { href: url, download: zipName, textContent: `Download all ${files.length} files as ${zipName}`,
+                          hidden: false });
 }
 
-function present(view, result) {
+// The number of files offered, and a promise of "Download all".
+function present(program, result) {
     for (const url of links) URL.revokeObjectURL(url);
     links = [];
     const offered = new Set();
     const entries = result.runs.flatMap((run) => runEntries(run, result.userNames, offered));
     const others = result.batch ? otherFiles(result.runs) : [];
     $('summary').replaceChildren(...entries.map(summaryItem), ...others.map(otherItem));
-    downloadAll([...offered, ...others.filter((file) => file.bytes.length > 0)], result.zipName);
+    const zipped = downloadAll(program, [...offered, ...others.filter((file) => file.bytes.length > 0)], result.zipName);
     $('console').replaceChildren(...consoleLines(result.runs));
     $('counts').textContent = result.counts;
     $('picked').textContent = '';
-    if (result.model) view.show(result.model);
-    else view.clear();
-    return offered.size;
+    return [offered.size, zipped];
 }
 
-// The program in a worker (sferonda-worker.mjs): each call answers a promise
+// The program in a worker (program-calls.mjs): each call answers a promise
 // of what the run answers.
 function startProgram() {
-    const worker = new Worker(new URL('./sferonda-worker.mjs', import.meta.url), { type: 'module' });
+    const worker = startWorker('sferonda-program', new URL('./sferonda-worker.js', import.meta.url), { type: 'module' });
     const waiting = new Map();
     let lastId = 0;
     worker.onmessage = ({ data }) => {
@@ -186,13 +187,16 @@ function describe(picked) {
 
 // The picture, or where the browser has no WebGL a word in its place: converting needs none.
 function makeView() {
-    if (!document.createElement('canvas').getContext('webgl2') && !document.createElement('canvas').getContext('webgl')) {
+    const cannotDraw = () => {
         $('scene').hidden = true;
         $('reset-view').hidden = true;
         $('no-picture').hidden = false;
+    };
+    if (!document.createElement('canvas').getContext('webgl2') && !document.createElement('canvas').getContext('webgl')) {
+        cannotDraw();
         return { show() {}, clear() {} };
     }
-    const view = new ModelView($('scene'), (picked) => { $('picked').textContent = describe(picked); });
+    const view = new ModelView($('scene'), (picked) => { $('picked').textContent = describe(picked); }, cannotDraw);
     $('reset-view').addEventListener('click', () => view.resetView());
     return view;
 }
@@ -210,13 +214,20 @@ async function runSelection(program, view, selection) {
     const started = performance.now();
     const main = files.find((file) => /\.inp$/i.test(file.name));
     const result = main ? await runBatch(program, files, main) : await convertModel(program, files);
-    const written = present(view, result);
+    const [written, zipped] = present(program, result);
+    await Promise.all([zipped, result.model ? view.show(result.model) : view.clear()]);
     const seconds = ((performance.now() - started) / 1000).toFixed(2);
     const batchEnd = result.batch && result.runs[0].ending !== 'normal' ? ` ${result.counts}` : '';
     $('status').textContent = `${result.title}: ${written} files written in ${seconds} s.${batchEnd}`;
 }
 
+// The page in one file carries the examples too, in base64.
 async function loadExamples() {
+    const inline = document.getElementById('sferonda-examples');
+    if (inline) {
+        return Object.entries(JSON.parse(inline.textContent)).map(([name, base64]) =>
+            ({ name, bytes: Uint8Array.from(atob(base64), (character) => character.charCodeAt(0)) }));
+    }
     const fetched = EXAMPLES.flatMap((name) => ['.dat', '.col'].map(async (extension) => {
         const response = await fetch(`./examples/${name}${extension}`);
         if (!response.ok) throw new Error(`the example ${name}${extension} is missing`);

@@ -1,10 +1,8 @@
 // The program's runs in a thread of their own, so that the page stays alive
-// while a big model is converted. The page posts {id, method, args}, a
-// method of sferonda-api.mjs, and gets back {id, result} or {id, error};
-// the bytes of the files and of the model's numbers are handed over, not
-// copied.
+// while a big model is converted (program-calls.mjs).
 
 import { loadSferonda } from './sferonda-api.mjs';
+import { answerCalls } from './program-calls.mjs';
 
 // A module worker is neither a window nor a classic worker, the two places
 // where emscripten's loader fetches the .wasm itself: it is given its bytes.
@@ -14,24 +12,4 @@ async function load() {
     return loadSferonda({ wasmBinary: await response.arrayBuffer() });
 }
 
-const loading = load();
-
-// Every buffer a run answers with is its own copy, so each is handed over once.
-function buffersOf(result, found = []) {
-    if (ArrayBuffer.isView(result)) {
-        found.push(result.buffer);
-    } else if (result && typeof result === 'object') {
-        for (const value of Object.values(result)) buffersOf(value, found);
-    }
-    return found;
-}
-
-self.onmessage = async ({ data: { id, method, args } }) => {
-    try {
-        const sferonda = await loading;
-        const result = method === 'ready' ? null : sferonda[method](...args);
-        self.postMessage({ id, result }, buffersOf(result));
-    } catch (error) {
-        self.postMessage({ id, error: String(error?.message ?? error) });
-    }
-};
+answerCalls(load());

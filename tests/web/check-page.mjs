@@ -10,7 +10,12 @@
 // full-capacity model is converted and drawn within 10 s; on a phone's
 // screen the picture is at least 300 pixels wide. Chromium without WebGL
 // converts and says it cannot draw. No console error, no request after
-// load, no blank picture.
+// load, no blank picture. The page in one file (sferonda.html beside
+// SITE), opened from the disk in both browsers, gives the examples' files
+// and "Download all" with no request but for itself. For the full-capacity
+// model, what the page names under the pointer is the model's; the check
+// prints the longest hold of the page's thread while the picture is built,
+// the time to the links, and the cost of looking under the pointer.
 //
 // Usage: node check-page.mjs SITE PROGRAM MAKE_MODEL SCRATCH
 // (the native program and the model maker from the Linux build). Exit
@@ -19,14 +24,15 @@
 import { createServer } from 'node:http';
 import { execFileSync } from 'node:child_process';
 import { existsSync, mkdirSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
-import { extname, join, resolve } from 'node:path';
-import { fileURLToPath } from 'node:url';
+import { dirname, extname, join, resolve } from 'node:path';
+import { fileURLToPath, pathToFileURL } from 'node:url';
 import { unzipSync } from 'fflate';
 
 const [site, program, makeModel, scratch] = process.argv.slice(2).map((path) => resolve(path));
 const ROOT = fileURLToPath(new URL('../..', import.meta.url));
 const EXAMPLES = join(ROOT, 'examples');
 const GOLDENS = join(ROOT, 'tests/golden/examples');
+const SINGLE = join(dirname(site), 'sferonda.html');
 const CHROMIUM = '/usr/bin/chromium';
 const FIREFOX = '/usr/bin/firefox-esr';
 const CAPACITY_SECONDS = 10;
@@ -89,18 +95,24 @@ const BROWSERS = {
     'chromium without WebGL': { executablePath: CHROMIUM, headless: true, args: ['--no-sandbox', '--disable-webgl'] },
 };
 
-// A page of `browser` loaded and ready, with what is needed to give it files and read what it shows.
-async function openPage(browserName) {
+// A page of `browser` loaded and ready, with what is needed to give it files and read what it shows:
+// the served page, or the page in one file opened from the disk, which may ask for nothing else.
+async function openPage(browserName, fromDisk = false) {
     const browser = await puppeteer.launch(BROWSERS[browserName]);
     const page = await browser.newPage();
     await page.setViewport({ width: 1280, height: 800 });
     const errors = [];
     page.on('console', (message) => message.type() === 'error' && errors.push(message.text()));
     page.on('pageerror', (error) => errors.push(error.message));
+    const url = fromDisk ? pathToFileURL(SINGLE).href : `http://127.0.0.1:${server.address().port}/index.html`;
+    if (fromDisk) {
+        page.on('request', (request) => /^(blob|data):/.test(request.url()) || request.url() === url ||
+            errors.push(`request for ${request.url()}`));
+    }
     requests.length = 0;
-    await page.goto(`http://127.0.0.1:${server.address().port}/index.html`);
+    await page.goto(url);
     await page.waitForFunction(() => window.sferondaPage?.ready, { timeout: 60000 });
-    return { browser, page, errors, loaded: requests.length, name: browserName };
+    return { browser, page, errors, loaded: requests.length, name: fromDisk ? `${browserName}-sferonda.html` : browserName };
 }
 
 // What the page shows once `runs` more selections have run.
@@ -223,8 +235,127 @@ async function checkRefusals(at) {
           words.includes('ERROR: Invalid ball #00001 index color.'), `${at.name}, bad color: no message`);
 }
 
+// How long the page's thread is held: a timer of 0 ms turns again and again, and each turn notes the
+// gap since the one before; and when the first link shows.
+function watchThread(page, firstLink) {
+    return page.evaluate((firstLink) => {
+        const watch = { gaps: [], last: performance.now() };
+        window.threadWatch = watch;
+        const turn = () => {
+            const now = performance.now();
+            watch.gaps.push([watch.last, now]);
+            watch.last = now;
+            watch.timer = setTimeout(turn, 0);
+        };
+        turn();
+        new MutationObserver((changes, observer) => {
+            if (!document.querySelector(`#summary a[download="${firstLink}"]`)) return;
+            watch.links = performance.now();
+            observer.disconnect();
+        }).observe(document.getElementById('summary'), { childList: true, subtree: true });
+        watch.started = performance.now();
+    }, firstLink);
+}
+
+// The longest hold of the thread while the picture was built (from the page's handing its numbers to
+// the picture's drawer until it was drawn) and over the whole run, and the seconds to the links.
+function threadHeld(page) {
+    return page.evaluate(() => {
+        const watch = window.threadWatch;
+        clearTimeout(watch.timer);
+        const picture = performance.getEntriesByName('sferonda-picture').at(-1);
+        const longest = (from, to) => Math.max(0, ...watch.gaps.filter(([start]) => start >= from && start < to)
+            .map(([start, end]) => end - start));
+        const end = picture && picture.startTime + picture.duration;
+        return { picture: picture && longest(picture.startTime, end), building: picture?.duration,
+                 run: longest(0, end), links: (watch.links - watch.started) / 1000 };
+    });
+}
+
+// The capacity model's beads [x, y, z, radius, color index] and connectors [first, second, radius].
+function capacityModel() {
+    const [coordinates, colors] = ['full.dat', 'full.col'].map((name) => readFileSync(join(scratch, name), 'latin1').split('\n'));
+    const fields = (line) => line.trim().split(/\s+/).slice(1).map(Number);
+    const count = Number(coordinates[0]);
+    const beads = coordinates.slice(1, count + 1).map((line, i) => [...fields(line), fields(colors[i + 1])[0]]);
+    const connectors = coordinates.slice(count + 2, count + 2 + Number(coordinates[count + 1])).map(fields);
+    return { beads, connectors };
+}
+
+// The ray through the point (u, v) of the picture (from its top left corner) in the page's reset view:
+// along -z at the centre of the beads' bounding box, from 0.8 of the distance at which the box's
+// bounding sphere fills the 35-degree field.
+function rayAt(u, v, aspect, beads) {
+    const low = [0, 1, 2].map((axis) => Math.min(...beads.map((bead) => bead[axis] - bead[3])));
+    const high = [0, 1, 2].map((axis) => Math.max(...beads.map((bead) => bead[axis] + bead[3])));
+    const half = (17.5 * Math.PI) / 180;
+    const distance = Math.hypot(...high.map((h, axis) => h - low[axis])) / 2 / Math.sin(half);
+    const origin = low.map((l, axis) => (l + high[axis]) / 2 + (axis === 2 ? 0.8 * distance : 0));
+    const toward = [(2 * u - 1) * Math.tan(half) * aspect, (1 - 2 * v) * Math.tan(half), -1];
+    return { origin, direction: toward.map((t) => t / Math.hypot(...toward)) };
+}
+
+function distanceToRay(point, { origin, direction }) {
+    const w = point.map((p, axis) => p - origin[axis]);
+    const along = Math.max(0, w.reduce((sum, value, axis) => sum + value * direction[axis], 0));
+    return Math.hypot(...w.map((value, axis) => value - along * direction[axis]));
+}
+
+// Whether what the page names under the pointer is the model's (a bead's centre, radius and color
+// index, a connector's beads and radius, as the files give them) and lies on the pointer's ray
+// (a quarter of a unit spared for where the pointer falls inside its pixel).
+function isUnderThePointer(text, ray, { beads, connectors }) {
+    const near = (shown, given) => Math.abs(Number(shown) - given) <= 1e-4 * Math.max(1, Math.abs(given));
+    const bead = /^Bead (\d+): centre \((\S+), (\S+), (\S+)\), radius (\S+), color index (\d+)$/.exec(text);
+    if (bead) {
+        const [, number, ...shown] = bead;
+        const given = beads[Number(number) - 1];
+        return given !== undefined && given.every((value, i) => near(shown[i], value)) &&
+            distanceToRay(given.slice(0, 3), ray) <= given[3] + 0.25;
+    }
+    const connector = /^Connector (\d+): beads (\d+) and (\d+), radius (\S+), color index \d+$/.exec(text);
+    const given = connector && connectors[Number(connector[1]) - 1];
+    if (!given || !given.every((value, i) => near(connector[i + 2], value))) return false;
+    const [a, b] = [beads[given[0] - 1], beads[given[1] - 1]];
+    const along = Array.from({ length: 201 }, (_, k) => [0, 1, 2].map((axis) => a[axis] + (k / 200) * (b[axis] - a[axis])));
+    return Math.min(...along.map((point) => distanceToRay(point, ray))) <= given[2] + 0.25;
+}
+
+// The pointer rests on points of the picture in turn: what is under it is named as the model has it,
+// and the costs of looking are the browser's timings of it. And a drag of 10 steps across the picture.
+async function checkPointer(at) {
+    const { page } = at;
+    const box = await (await page.$('#scene')).boundingBox();
+    const costs = [];
+    const model = capacityModel();
+    let named = 0;
+    for (const [u, v] of [[0.5, 0.5], [0.4, 0.45], [0.6, 0.55], [0.45, 0.6], [0.55, 0.4]]) {
+        await page.evaluate(() => performance.clearMeasures('sferonda-pick'));
+        await page.mouse.move(box.x + u * box.width, box.y + v * box.height);
+        await page.waitForFunction(() => performance.getEntriesByName('sferonda-pick').length > 0, { timeout: 10000 });
+        const [cost, picked] = await page.evaluate(() => [performance.getEntriesByName('sferonda-pick')[0].duration,
+                                                          document.getElementById('picked').textContent]);
+        costs.push(cost);
+        if (picked === '') continue;
+        named += 1;
+        check(isUnderThePointer(picked, rayAt(u, v, box.width / box.height, model.beads), model),
+              `${at.name}, capacity: "${picked}" named at (${u}, ${v}) of the picture, which is not there`);
+    }
+    check(named > 0, `${at.name}, capacity: nothing named under the pointer at any of ${costs.length} points`);
+    const started = Date.now();
+    await page.mouse.move(box.x + 0.3 * box.width, box.y + 0.5 * box.height);
+    await page.mouse.down();
+    await page.mouse.move(box.x + 0.7 * box.width, box.y + 0.5 * box.height, { steps: 10 });
+    await page.mouse.up();
+    const drag = (Date.now() - started) / 1000;
+    console.log(`${at.name}: under the pointer: ${costs.map((cost) => cost.toFixed(1)).join(', ')} ms at ${costs.length} points ` +
+                `(${named} named something); a drag of 10 steps: ${drag.toFixed(2)} s`);
+}
+
 async function checkCapacity(at) {
+    await watchThread(at.page, 'full.pov');
     const full = await give(at, 'capacity', [join(scratch, 'full.dat'), join(scratch, 'full.col')]);
+    const held = await threadHeld(at.page);
     const fullNames = [...full.files.keys()].sort().join();
     check(fullNames === ['full-worm.pov', 'full.glb', 'full.pi', 'full.pov', 'full.ppv', 'full.vrml'].join(),
           `${at.name}, capacity: links ${fullNames}`);
@@ -232,7 +363,11 @@ async function checkCapacity(at) {
     check(full.summary.includes('greater than dimension'), `${at.name}, capacity: no message for the .bea`);
     check(full.seconds <= CAPACITY_SECONDS, `${at.name}, capacity: ${full.seconds} s to the first picture`);
     check(full.drawn > 0.005, `${at.name}, capacity: the picture is blank`);
-    console.log(`${at.name}: capacity model converted and drawn in ${full.seconds.toFixed(2)} s`);
+    check(held.picture !== undefined, `${at.name}, capacity: the page did not time its picture`);
+    console.log(`${at.name}: capacity model: links after ${held.links.toFixed(2)} s, converted and drawn in ` +
+                `${full.seconds.toFixed(2)} s; the picture built in ${held.building?.toFixed(0)} ms, holding the page's ` +
+                `thread at most ${held.picture?.toFixed(0)} ms at a time (${held.run.toFixed(0)} ms over the whole run)`);
+    await checkPointer(at);
 }
 
 // On a phone's screen one column: the picture at least 300 pixels wide, nothing wider than the screen.
@@ -268,6 +403,12 @@ for (const name of browsers) {
     await checkCapacity(at);
     await finish(at);
     console.log(`${name}: ${((Date.now() - started) / 1000).toFixed(1)} s`);
+    check(existsSync(SINGLE), `${SINGLE} is missing`);
+    if (!existsSync(SINGLE)) continue;
+    const single = await openPage(name, true);
+    await checkExamples(single);
+    await checkExampleButton(single);
+    await finish(single);
 }
 const blind = await openPage('chromium without WebGL');
 const helix = await give(blind, 'helix', [example('helix.dat'), example('helix.col')]);
