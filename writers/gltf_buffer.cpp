@@ -86,6 +86,8 @@ int GltfBuffer::add_merged_mesh(const UnitMesh& unit, std::span<const float> tra
                                 std::span<const float> features) {
     const std::size_t copies = features.size();
     const std::size_t unit_vertices = unit.positions.size() / 3;
+    // A mesh is made only for a shape and color that something is drawn in.
+    assert(copies > 0);
     assert(translations.size() == 3 * copies && rotations.size() == 4 * copies && scales.size() == 3 * copies);
     assert(copies * unit_vertices <= UINT32_MAX);
     positions_.clear();
