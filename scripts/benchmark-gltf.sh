@@ -13,7 +13,9 @@
 #     time and processor time, and the wall time and peak memory of the
 #     whole run from /usr/bin/time -v, for the default file, for the same
 #     35000 nodes at medium and high detail, which tells whether the nodes
-#     or the triangles set the time, and for the merged file;
+#     or the triangles set the time, and for the merged file; then by the
+#     number of objects, smaller models (2.5 connectors a bead) as separate
+#     objects and merged, each at the level the program chooses;
 #   - three.js in headless Chromium with software rendering (tests/web/
 #     browse.mjs and three.html): the time from the request of the file to
 #     its first frame drawn, default, instanced and merged.
@@ -66,6 +68,23 @@ print(f"  {name + '.glb':20s} import {report['seconds']:6.1f} s ({report['proces
       f"whole run {wall:.1f} s, peak {kib / 1048576:.2f} GiB")
 PY
     done
+    echo "Blender import by number of objects: separate, merged (import and processor seconds)"
+    sizes=()
+    for beads in 400 1000 2000 2857 4000 5714 7143; do
+        "$build/bench-tools/make_model" "$beads" $((beads * 5 / 2)) "m$beads.dat" "m$beads.col"
+        "$program" gltf "m$beads.dat" "m$beads.col" "m$beads.glb" > /dev/null
+        "$program" gltf --merge "m$beads.dat" "m$beads.col" "m$beads-merged.glb" > /dev/null
+        sizes+=("m$beads.glb" "m$beads-merged.glb")
+    done
+    PATH=/usr/bin:/bin blender -b --factory-startup --python-exit-code 1 --python \
+        "$root/tests/web/blender_import.py" -- sizes.json "${sizes[@]}" > sizes.blender.log 2>&1
+    python3 - <<'PY'
+import json
+reports = json.load(open("sizes.json"))
+for separate, merged in zip(reports[::2], reports[1::2]):
+    print(f"  {len(separate['meshes']):6d} objects  {separate['seconds']:5.1f} s ({separate['processor_seconds']:.1f})  "
+          f"merged {merged['seconds']:5.1f} s ({merged['processor_seconds']:.1f})")
+PY
 else
     echo "Blender: not installed"
 fi
