@@ -28,6 +28,7 @@ struct CommandOption {
     std::string_view name;
     std::span<const std::string_view> values;  // the words it takes; none for a switch
     std::string_view help;                     // lines, each ended by a newline
+    std::string_view excludes = {};            // an earlier option it cannot go with
 };
 
 // What the command line gave a command: its operands, and for each of its
@@ -78,6 +79,10 @@ constexpr CommandOption GLTF_OPTIONS[] = {
     {"--instanced", {},
      "one node per shape and color, with EXT_mesh_gpu_instancing: much\n"
      "smaller and faster in three.js; Blender 3.4 refuses it\n"},
+    {"--merge", {},
+     "one mesh per shape and color, each vertex carrying its bead's or\n"
+     "connector's number: quick in Blender; not with --instanced\n",
+     "--instanced"},
 };
 
 int write_gltf(Run& run, const CommandArguments& arguments) {
@@ -85,11 +90,13 @@ int write_gltf(Run& run, const CommandArguments& arguments) {
     // In the order of GLTF_OPTIONS.
     const std::string_view detail = arguments.options[0];
     const std::string_view instanced = arguments.options[1];
+    const std::string_view merge = arguments.options[2];
     if (!detail.empty()) {
         options.detail = DetailLevel(std::find(MESH_DETAIL_NAMES.begin(), MESH_DETAIL_NAMES.end(), detail) -
                                      MESH_DETAIL_NAMES.begin());
     }
     options.instanced = !instanced.empty();
+    options.merged = !merge.empty();
     const auto& operands = arguments.operands;
     return run_gltf_command(run, operands[0], operands[1], operands[2], options);
 }
@@ -167,8 +174,8 @@ bool names_main_input_file(std::string_view argument) {
            std::none_of(std::begin(COMMANDS), std::end(COMMANDS), is_command);
 }
 
-// Options first, each known to the command and given a word it takes, then
-// exactly the command's operands.
+// Options first, each known to the command, given a word it takes and not
+// joined by one it excludes, then exactly the command's operands.
 bool parse_arguments(const Command& command, std::span<const std::string_view> rest, CommandArguments& parsed) {
     assert(command.options.size() <= MAX_OPTIONS);
     while (!rest.empty() && is_option(rest[0])) {
@@ -184,6 +191,14 @@ bool parse_arguments(const Command& command, std::span<const std::string_view> r
         }
         value = rest[0];
         rest = rest.subspan(1);
+    }
+    for (std::size_t i = 0; i < command.options.size(); ++i) {
+        const std::string_view excluded = command.options[i].excludes;
+        if (parsed.options[i].empty() || excluded.empty()) continue;
+        const auto other = std::find_if(command.options.begin(), command.options.begin() + long(i),
+                                        [&](const CommandOption& known) { return known.name == excluded; });
+        assert(other != command.options.begin() + long(i));
+        if (!parsed.options[std::size_t(other - command.options.begin())].empty()) return false;
     }
     parsed.operands = rest;
     return rest.size() == operand_count(command);

@@ -61,7 +61,7 @@ std::string usage() { return run_sferonda_with(ScratchDirectory().path(), {"--he
 TEST(CommandLine, HelpAndVersionGoToStandardOutput) {
     ScratchDirectory scratch;
     ProcessResult help = run_sferonda_with(scratch.path(), {"--help"});
-    for (const char* named : {"gltf", "--detail low|medium|high", "--instanced", "--help", "--version"}) {
+    for (const char* named : {"gltf", "--detail low|medium|high", "--instanced", "--merge", "--help", "--version"}) {
         EXPECT_NE(help.standard_output.find(named), std::string::npos) << named;
     }
     EXPECT_EQ(help.standard_error, "");
@@ -105,7 +105,9 @@ INSTANTIATE_TEST_SUITE_P(
                       RejectedArguments{"detail without level", {"gltf", "--detail", "m.dat", "m.col", "a.glb"}},
                       RejectedArguments{"unknown level", {"gltf", "--detail", "ultra", "m.dat", "m.col", "a.glb"}},
                       RejectedArguments{"option after the names", {"gltf", "m.dat", "m.col", "a.glb", "--instanced"}},
-                      RejectedArguments{"option of another command", {"--help", "--instanced"}}),
+                      RejectedArguments{"option of another command", {"--help", "--instanced"}},
+                      RejectedArguments{"merge and instanced", {"gltf", "--merge", "--instanced", "m.dat", "m.col", "a.glb"}},
+                      RejectedArguments{"instanced and merge", {"gltf", "--instanced", "--merge", "m.dat", "m.col", "a.glb"}}),
     NameFromTitle());
 
 // One word that is no command is a main input file dropped on the program:
@@ -176,13 +178,14 @@ TEST(GltfCommand, DetailIsTheFinestForTheExamplesOrAsAsked) {
     struct Asked {
         std::vector<std::string> options;
         std::string detail;
-        bool instanced;
+        std::string extension;  // the one the file uses, if any
     };
     const Asked asked[] = {
-        {{"--detail", "low"}, detail_line("low", 120, 32), false},
-        {{"--instanced", "--detail", "medium"}, detail_line("medium", 528, 96), true},
-        {{"--detail", "low", "--detail", "high"}, detail_line(), false},
-        {{"--instanced"}, detail_line(), true},
+        {{"--detail", "low"}, detail_line("low", 120, 32), ""},
+        {{"--instanced", "--detail", "medium"}, detail_line("medium", 528, 96), "EXT_mesh_gpu_instancing"},
+        {{"--detail", "low", "--detail", "high"}, detail_line(), ""},
+        {{"--instanced"}, detail_line(), "EXT_mesh_gpu_instancing"},
+        {{"--merge", "--detail", "low"}, detail_line("low", 120, 32), "EXT_mesh_features"},
     };
     for (const Asked& options : asked) {
         std::vector<std::string> arguments{"gltf"};
@@ -190,7 +193,10 @@ TEST(GltfCommand, DetailIsTheFinestForTheExamplesOrAsAsked) {
         arguments.insert(arguments.end(), {"model.dat", "model.col", "m.glb"});
         ProcessResult run = run_sferonda_with(scratch.path(), arguments);
         EXPECT_EQ(run.standard_output, written_line(2, 1) + omitted_line(0, 0) + options.detail);
-        EXPECT_EQ(scratch.read("m.glb").find("EXT_mesh_gpu_instancing") != std::string::npos, options.instanced);
+        const std::string glb = scratch.read("m.glb");
+        for (const char* extension : {"EXT_mesh_gpu_instancing", "EXT_mesh_features"}) {
+            EXPECT_EQ(glb.find(extension) != std::string::npos, options.extension == extension) << extension;
+        }
     }
 }
 

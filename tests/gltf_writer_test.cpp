@@ -1,7 +1,8 @@
 // The glTF scene of a bead model: the GLB container, the document's inner
 // references and its root, the placements worked by hand, the model's
-// numbers in the nodes' extras, plain and instanced, the unit meshes of every
-// level as closed, outward-facing solids, and the level chosen for a model.
+// numbers in the nodes' extras, plain, instanced and merged, the unit meshes
+// of every level as closed, outward-facing solids, and the level chosen for a
+// model.
 
 #include <gtest/gtest.h>
 
@@ -83,8 +84,10 @@ void expect_consistent(const GlbParts& glb) {
     }
     for (const JsonValue& accessor : doc["accessors"].items) {
         const JsonValue& view = views[as_index(accessor["bufferView"])];
-        const std::map<std::string, std::size_t> element_sizes{{"VEC3", 12}, {"VEC4", 16}, {"SCALAR", 2}};
-        const std::size_t element = element_sizes.at(accessor["type"].text);
+        const std::map<std::string, std::size_t> components{{"VEC3", 3}, {"VEC4", 4}, {"SCALAR", 1}};
+        const std::map<double, std::size_t> component_sizes{{5126, 4}, {5125, 4}, {5123, 2}};
+        const std::size_t element =
+            components.at(accessor["type"].text) * component_sizes.at(accessor["componentType"].number);
         EXPECT_EQ(as_index(accessor["count"]) * element, as_index(view["byteLength"]));
         if (!accessor.has("min")) continue;
         const std::size_t offset = as_index(view["byteOffset"]);
@@ -94,15 +97,15 @@ void expect_consistent(const GlbParts& glb) {
                 low = std::min(low, float_at(glb.binary, offset + 12 * v + 4 * axis));
                 high = std::max(high, float_at(glb.binary, offset + 12 * v + 4 * axis));
             }
-            EXPECT_EQ(accessor["min"][axis].number, double(low));
-            EXPECT_EQ(accessor["max"][axis].number, double(high));
+            EXPECT_EQ(float(accessor["min"][axis].number), low);
+            EXPECT_EQ(float(accessor["max"][axis].number), high);
         }
     }
     for (const JsonValue& mesh : doc["meshes"].items) {
         const JsonValue& primitive = mesh["primitives"][0];
         EXPECT_LT(as_index(primitive["material"]), doc["materials"].size());
-        for (const char* accessor : {"POSITION", "NORMAL"}) {
-            EXPECT_LT(as_index(primitive["attributes"][accessor]), doc["accessors"].size());
+        for (const auto& [name, accessor] : primitive["attributes"].members) {
+            EXPECT_LT(as_index(accessor), doc["accessors"].size()) << name;
         }
         EXPECT_LT(as_index(primitive["indices"]), doc["accessors"].size());
     }
@@ -132,10 +135,11 @@ std::vector<float> numbers_of(const JsonValue& array) {
     return values;
 }
 
-GltfOptions options(std::string_view scene_name, bool instanced = false) {
+GltfOptions options(std::string_view scene_name, bool instanced = false, bool merged = false) {
     GltfOptions options;
     options.scene_name = scene_name;
     options.instanced = instanced;
+    options.merged = merged;
     return options;
 }
 
@@ -319,6 +323,87 @@ TEST_F(GltfExtras, InstancedNodesHoldTheSameValuesInInstanceOrder) {
             EXPECT_EQ(numbers_of(alone["scale"]), part(scales, 3));
             if (!bead) {
                 EXPECT_EQ(numbers_of(alone["rotation"]), part(rotations, 4));
+            }
+        }
+    }
+    std::sort(found.begin(), found.end());
+    EXPECT_EQ(found, DRAWN);
+}
+
+std::uint32_t index_at(const GlbParts& glb, std::size_t accessor, std::size_t i) {
+    const JsonValue& view = glb.json["bufferViews"][as_index(glb.json["accessors"][accessor]["bufferView"])];
+    return u32_at(glb.binary, as_index(view["byteOffset"]) + 4 * i);
+}
+
+// The unit mesh's vertex v scaled, turned (v + 2w (u x v) + 2 u x (u x v))
+// and moved as the plain node says.
+std::array<double, 3> placed_by(const JsonValue& node, const UnitMesh& unit, std::size_t v) {
+    const auto t = numbers_of(node["translation"]), s = numbers_of(node["scale"]);
+    const auto q = node.has("rotation") ? numbers_of(node["rotation"]) : std::vector<float>{0, 0, 0, 1};
+    const double p[3] = {s[0] * double(unit.positions[3 * v]), s[1] * double(unit.positions[3 * v + 1]),
+                         s[2] * double(unit.positions[3 * v + 2])};
+    const double c[3] = {q[1] * p[2] - q[2] * p[1], q[2] * p[0] - q[0] * p[2], q[0] * p[1] - q[1] * p[0]};
+    const double cc[3] = {q[1] * c[2] - q[2] * c[1], q[2] * c[0] - q[0] * c[2], q[0] * c[1] - q[1] * c[0]};
+    std::array<double, 3> world;
+    for (int k = 0; k < 3; ++k) world[k] = t[k] + p[k] + 2 * q[3] * c[k] + 2 * cc[k];
+    return world;
+}
+
+// Each mesh holds, copy after copy in the order of its node's extras, the
+// unit mesh where the plain node of that bead or connector puts it, every
+// vertex carrying its number, every triangle within one copy, in its color.
+TEST_F(GltfExtras, MergedMeshesHoldEachShapeWhereItsPlainNodeStands) {
+    GltfSummary summary;
+    const GlbParts plain = build(summary);
+    std::map<std::string, const JsonValue*> plain_nodes;
+    for (const JsonValue& node : plain.json["nodes"].items) plain_nodes[node["name"].text] = &node;
+    const GlbParts glb = build(summary, options("model", false, true));
+    ASSERT_EQ(glb.json["extensionsUsed"].size(), 1u);
+    EXPECT_EQ(glb.json["extensionsUsed"][0].text, "EXT_mesh_features");
+    EXPECT_FALSE(glb.json.has("extensionsRequired"));
+    const auto material_of = [](const GlbParts& file, const JsonValue& node) {
+        const JsonValue& mesh = file.json["meshes"][as_index(node["mesh"])];
+        return file.json["materials"][as_index(mesh["primitives"][0]["material"])]["name"].text;
+    };
+    std::vector<std::string> found;
+    const JsonValue& nodes = glb.json["nodes"];
+    for (std::size_t n = 0; n + 1 < nodes.size(); ++n) {
+        const JsonValue& extras = nodes[n]["extras"];
+        const bool bead = extras.has("bead");
+        const JsonValue& numbers = extras[bead ? "bead" : "connector"];
+        const JsonValue& primitive = glb.json["meshes"][as_index(nodes[n]["mesh"])]["primitives"][0];
+        const JsonValue& features = primitive["extensions"]["EXT_mesh_features"]["featureIds"];
+        ASSERT_EQ(features.size(), 1u);
+        EXPECT_EQ(features[0]["attribute"].number, 0);
+        EXPECT_EQ(features[0]["label"].text, bead ? "bead" : "connector");
+        EXPECT_EQ(features[0]["featureCount"].number, double(numbers.size()));
+        EXPECT_FALSE(primitive["attributes"].has("NORMAL"));
+        const UnitMesh& unit = bead ? unit_sphere(summary.detail) : unit_cylinder(summary.detail);
+        const std::size_t per_copy = unit.positions.size() / 3;
+        const auto positions = accessor_floats(glb, as_index(primitive["attributes"]["POSITION"]));
+        const auto ids = accessor_floats(glb, as_index(primitive["attributes"]["_FEATURE_ID_0"]));
+        const std::size_t indices = as_index(primitive["indices"]);
+        ASSERT_EQ(ids.size(), per_copy * numbers.size());
+        ASSERT_EQ(as_index(glb.json["accessors"][indices]["count"]), unit.indices.size() * numbers.size());
+        for (std::size_t i = 0; i < unit.indices.size() * numbers.size(); ++i) {
+            const std::size_t copy = i / unit.indices.size();
+            EXPECT_EQ(index_at(glb, indices, i), copy * per_copy + unit.indices[i % unit.indices.size()]) << i;
+        }
+        for (std::size_t j = 0; j < numbers.size(); ++j) {
+            const auto number = std::int32_t(numbers[j].number);
+            found.push_back((bead ? "bead " : "connector ") + std::to_string(number));
+            expect_from_model(bead, number, bead ? extras : extras["beads"][j], extras["radius"][j].number,
+                              extras["color"][j].number);
+            const JsonValue& alone = *plain_nodes.at(found.back());
+            EXPECT_EQ(material_of(glb, nodes[n]), material_of(plain, alone)) << found.back();
+            for (std::size_t v = 0; v < per_copy; ++v) {
+                const std::size_t vertex = j * per_copy + v;
+                EXPECT_EQ(ids[vertex], float(number)) << found.back();
+                const auto expected = placed_by(alone, unit, v);
+                for (int k = 0; k < 3; ++k) {
+                    EXPECT_NEAR(positions[3 * vertex + k], expected[k], 1e-6 * (1 + std::abs(expected[k])))
+                        << found.back() << ", vertex " << v;
+                }
             }
         }
     }

@@ -16,9 +16,11 @@ namespace sferonda {
 // kept from node to node so that their room is taken once a scene.
 struct InstanceValues {
     std::vector<float> translations, rotations, scales;
+    std::vector<float> features;  // the numbers again, as a merged mesh's vertices carry them
     JsonText numbers, beads, radii, colors;
 
     void clear() {
+        features.clear();
         translations.clear();
         rotations.clear();
         scales.clear();
@@ -31,6 +33,7 @@ struct InstanceValues {
         translations.insert(translations.end(), placement.translation.begin(), placement.translation.end());
         rotations.insert(rotations.end(), placement.rotation.begin(), placement.rotation.end());
         scales.insert(scales.end(), placement.scale.begin(), placement.scale.end());
+        features.push_back(float(number));
         const bool first = numbers.text().empty();
         numbers.separate(first);
         numbers.number(number);
@@ -212,33 +215,40 @@ int NodeWriter::write_plain(const SceneParts& parts) {
     return node_count_;
 }
 
-// One node per mesh, in the meshes' order.
 int NodeWriter::write_instanced(const SceneParts& parts, GltfBuffer& buffer) {
+    return write_grouped(parts, buffer, nullptr);
+}
+
+int NodeWriter::write_merged(const SceneParts& parts, GltfBuffer& buffer, const MergedMeshes& merged) {
+    return write_grouped(parts, buffer, &merged);
+}
+
+// One node per mesh, in the meshes' order.
+int NodeWriter::write_grouped(const SceneParts& parts, GltfBuffer& buffer, const MergedMeshes* merged) {
     InstanceValues gathered;
     for (int color = 1; color <= VRML_COLOR_COUNT; ++color) {
         if (parts.sphere_mesh[color] == NO_INDEX) continue;
         gathered.clear();
-        write_instanced_beads(color, parts.sphere_mesh[color], buffer, gathered);
+        gather_beads(color, gathered);
+        write_group(true, color, parts.sphere_mesh[color], gathered, buffer, merged);
     }
     for (int color = 1; color <= VRML_COLOR_COUNT; ++color) {
         if (parts.cylinder_mesh[color] == NO_INDEX) continue;
         gathered.clear();
-        write_instanced_connectors(color, parts.cylinder_mesh[color], buffer, gathered);
+        gather_connectors(color, gathered);
+        write_group(false, color, parts.cylinder_mesh[color], gathered, buffer, merged);
     }
     return node_count_;
 }
 
-void NodeWriter::write_instanced_beads(int color, int mesh, GltfBuffer& buffer, InstanceValues& gathered) {
+void NodeWriter::gather_beads(int color, InstanceValues& gathered) const {
     for (std::int32_t i = 1; i <= model_.bead_count; ++i) {
         if (model_.bead_color[i] != color) continue;
         if (const auto placement = place_bead(model_, i)) gathered.add(*placement, i, model_.bead_radius[i], color);
     }
-    open_node(json_, node_count_++ == 0, "beads ", VRML_RGB[color].name, mesh);
-    write_instancing(json_, gathered, false, buffer);
-    write_instance_extras(json_, "bead", gathered, false);
 }
 
-void NodeWriter::write_instanced_connectors(int color, int mesh, GltfBuffer& buffer, InstanceValues& gathered) {
+void NodeWriter::gather_connectors(int color, InstanceValues& gathered) const {
     for (std::int32_t k = 1; k <= model_.connector_count; ++k) {
         if (model_.connector_color[k] != color) continue;
         const auto placement = place_connector(model_, k);
@@ -251,9 +261,23 @@ void NodeWriter::write_instanced_connectors(int color, int mesh, GltfBuffer& buf
         gathered.beads.append("]");
         gathered.add(*placement, k, model_.connector_radius[k], color);
     }
-    open_node(json_, node_count_++ == 0, "connectors ", VRML_RGB[color].name, mesh);
-    write_instancing(json_, gathered, true, buffer);
-    write_instance_extras(json_, "connector", gathered, true);
+}
+
+// {"name":"beads red","mesh":0,"extensions":{..},"extras":{..}}, instanced,
+// or {"name":"beads red","mesh":0,"extras":{..}} drawing its merged mesh.
+void NodeWriter::write_group(bool beads, int color, int mesh, const InstanceValues& gathered, GltfBuffer& buffer,
+                             const MergedMeshes* merged) {
+    open_node(json_, node_count_++ == 0, beads ? "beads " : "connectors ", VRML_RGB[color].name, mesh);
+    if (merged) {
+        const UnitMesh& unit = beads ? unit_sphere(merged->detail) : unit_cylinder(merged->detail);
+        MeshSource& source = (beads ? merged->spheres : merged->cylinders)[color];
+        source.accessor = buffer.add_merged_mesh(unit, gathered.translations, gathered.rotations, gathered.scales,
+                                                 gathered.features);
+        source.copies = int(gathered.features.size());
+    } else {
+        write_instancing(json_, gathered, !beads, buffer);
+    }
+    write_instance_extras(json_, beads ? "bead" : "connector", gathered, !beads);
 }
 
 }  // namespace sferonda

@@ -1,6 +1,7 @@
 #pragma once
-// The nodes of a glTF scene: one per bead and connector, or, instanced, one
-// per shape and color; each carries the model's numbers in its extras.
+// The nodes of a glTF scene: one per bead and connector, or, instanced or
+// merged, one per shape and color; each carries the model's numbers in its
+// extras.
 
 #include <array>
 
@@ -32,6 +33,21 @@ struct SceneParts {
     }
 };
 
+// Where a mesh's vertices are: its first accessor and, when it is merged
+// from copies of a unit mesh, how many (else 0: the unit mesh itself).
+struct MeshSource {
+    int accessor = NO_INDEX;
+    int copies = 0;
+};
+using MeshSources = std::array<MeshSource, VRML_COLOR_COUNT + 1>;
+
+// The merged meshes of a scene, filled in as their nodes are written.
+struct MergedMeshes {
+    DetailLevel detail;
+    MeshSources& spheres;
+    MeshSources& cylinders;
+};
+
 struct InstanceValues;
 
 class NodeWriter {
@@ -46,10 +62,15 @@ public:
     // The nodes, separated by commas; returns their count.
     int write_plain(const SceneParts& parts);
     int write_instanced(const SceneParts& parts, GltfBuffer& buffer);
+    // Adds each node's merged mesh to the buffer as it goes.
+    int write_merged(const SceneParts& parts, GltfBuffer& buffer, const MergedMeshes& merged);
 
 private:
-    void write_instanced_beads(int color, int mesh, GltfBuffer& buffer, InstanceValues& gathered);
-    void write_instanced_connectors(int color, int mesh, GltfBuffer& buffer, InstanceValues& gathered);
+    int write_grouped(const SceneParts& parts, GltfBuffer& buffer, const MergedMeshes* merged);
+    void gather_beads(int color, InstanceValues& gathered) const;
+    void gather_connectors(int color, InstanceValues& gathered) const;
+    void write_group(bool beads, int color, int mesh, const InstanceValues& gathered, GltfBuffer& buffer,
+                     const MergedMeshes* merged);
 
     Run& run_;
     const BeadModel& model_;

@@ -46,10 +46,22 @@ void write_materials(JsonText& json, const SceneParts& parts) {
     }
 }
 
-void write_meshes_of(JsonText& json, const SceneParts& parts, const PerColor& meshes, std::string_view shape,
-                     int first_accessor, bool& first) {
+// A merged mesh's vertices carry their bead's or connector's number as
+// their feature id:
+// ,"extensions":{"EXT_mesh_features":{"featureIds":[{"featureCount":3,"attribute":0,"label":"bead"}]}}
+void write_features(JsonText& json, int copies, std::string_view label) {
+    json.append(",\"extensions\":{\"EXT_mesh_features\":{\"featureIds\":[{\"featureCount\":");
+    json.number(copies);
+    json.append(",\"attribute\":0,\"label\":\"");
+    json.append(label);
+    json.append("\"}]}}");
+}
+
+void write_meshes_of(JsonText& json, const SceneParts& parts, const PerColor& meshes, const MeshSources& sources,
+                     std::string_view shape, std::string_view label, bool& first) {
     for (int color = 1; color <= VRML_COLOR_COUNT; ++color) {
         if (meshes[color] == NO_INDEX) continue;
+        const MeshSource& source = sources[color];
         json.separate(first);
         first = false;
         json.append("{\"name\":\"");
@@ -57,13 +69,15 @@ void write_meshes_of(JsonText& json, const SceneParts& parts, const PerColor& me
         json.append(" ");
         json.append(VRML_RGB[color].name);
         json.append("\",\"primitives\":[{\"attributes\":{\"POSITION\":");
-        json.number(first_accessor);
-        json.append(",\"NORMAL\":");
-        json.number(first_accessor + 1);
+        json.number(source.accessor);
+        // A merged mesh has feature ids where a unit mesh has normals.
+        json.append(source.copies > 0 ? ",\"_FEATURE_ID_0\":" : ",\"NORMAL\":");
+        json.number(source.accessor + 1);
         json.append("},\"indices\":");
-        json.number(first_accessor + 2);
+        json.number(source.accessor + 2);
         json.append(",\"material\":");
         json.number(parts.material[color]);
+        if (source.copies > 0) write_features(json, source.copies, label);
         json.append("}]}");
     }
 }
@@ -73,13 +87,13 @@ bool any_of(const PerColor& meshes) {
 }
 
 // Everything after the nodes: meshes, materials, accessors, views, buffer.
-void write_shared_parts(JsonText& json, const SceneParts& parts, int sphere_accessor, int cylinder_accessor,
-                        const GltfBuffer& buffer) {
+void write_shared_parts(JsonText& json, const SceneParts& parts, const MeshSources& spheres,
+                        const MeshSources& cylinders, const GltfBuffer& buffer) {
     if (parts.mesh_count == 0) return;
     json.append(",\"meshes\":[");
     bool first = true;
-    write_meshes_of(json, parts, parts.sphere_mesh, "sphere", sphere_accessor, first);
-    write_meshes_of(json, parts, parts.cylinder_mesh, "cylinder", cylinder_accessor, first);
+    write_meshes_of(json, parts, parts.sphere_mesh, spheres, "sphere", "bead", first);
+    write_meshes_of(json, parts, parts.cylinder_mesh, cylinders, "cylinder", "connector", first);
     json.append("],\"materials\":[");
     write_materials(json, parts);
     json.append("],\"accessors\":[");
@@ -91,8 +105,9 @@ void write_shared_parts(JsonText& json, const SceneParts& parts, int sphere_acce
     json.append("}]");
 }
 
-// The asset, the extension an instanced scene needs, and the scene: the root
-// node alone, named after the file, which follows all others.
+// The asset, the extension an instanced scene needs or a merged one uses,
+// and the scene: the root node alone, named after the file, which follows
+// all others.
 void write_head(JsonText& json, const GltfOptions& options, int root) {
     json.append("{\"asset\":{\"version\":\"2.0\",\"generator\":\"sferonda " SFERONDA_VERSION "\","
                 "\"extras\":{\"lengths\":\"in the model's own units\"}},");
@@ -100,6 +115,8 @@ void write_head(JsonText& json, const GltfOptions& options, int root) {
         json.append("\"extensionsUsed\":[\"EXT_mesh_gpu_instancing\"],"
                     "\"extensionsRequired\":[\"EXT_mesh_gpu_instancing\"],");
     }
+    // A viewer that does not know the feature ids still draws every shape.
+    if (options.merged) json.append("\"extensionsUsed\":[\"EXT_mesh_features\"],");
     json.append("\"scene\":0,\"scenes\":[{\"name\":");
     json.string(options.scene_name);
     json.append(",\"nodes\":[");
@@ -146,6 +163,7 @@ std::string_view scene_name_for(std::string_view output_path, std::string_view c
 }
 
 std::string build_glb(Run& run, const BeadModel& model, GltfSummary& summary, const GltfOptions& options) {
+    assert(!(options.instanced && options.merged));
     check_connector_beads(run, model);
     check_vrml_colors(run, model);
     summary = GltfSummary{};
@@ -158,17 +176,28 @@ std::string build_glb(Run& run, const BeadModel& model, GltfSummary& summary, co
     nodes.take_stock(parts);
     summary.detail = options.detail.value_or(choose_detail(summary.spheres, summary.cylinders));
 
-    const int root = options.instanced ? parts.mesh_count : summary.spheres + summary.cylinders;
+    const bool grouped = options.instanced || options.merged;
+    const int root = grouped ? parts.mesh_count : summary.spheres + summary.cylinders;
 
     GltfBuffer buffer;
-    const int sphere_accessor = any_of(parts.sphere_mesh) ? buffer.add_mesh(unit_sphere(summary.detail)) : NO_INDEX;
-    const int cylinder_accessor =
-        any_of(parts.cylinder_mesh) ? buffer.add_mesh(unit_cylinder(summary.detail)) : NO_INDEX;
+    MeshSources spheres, cylinders;
+    if (!options.merged) {
+        // Every color draws the one unit sphere and the one unit cylinder.
+        const int sphere = any_of(parts.sphere_mesh) ? buffer.add_mesh(unit_sphere(summary.detail)) : NO_INDEX;
+        const int cylinder = any_of(parts.cylinder_mesh) ? buffer.add_mesh(unit_cylinder(summary.detail)) : NO_INDEX;
+        spheres.fill(MeshSource{sphere, 0});
+        cylinders.fill(MeshSource{cylinder, 0});
+    }
     write_head(json, options, root);
-    const int written = options.instanced ? nodes.write_instanced(parts, buffer) : nodes.write_plain(parts);
+    int written = 0;
+    if (options.merged) {
+        written = nodes.write_merged(parts, buffer, MergedMeshes{summary.detail, spheres, cylinders});
+    } else {
+        written = options.instanced ? nodes.write_instanced(parts, buffer) : nodes.write_plain(parts);
+    }
     assert(written == root);
     write_root(json, options, root);
-    write_shared_parts(json, parts, sphere_accessor, cylinder_accessor, buffer);
+    write_shared_parts(json, parts, spheres, cylinders, buffer);
     json.append("}");
     return pack_glb(json.text(), buffer.binary());
 }

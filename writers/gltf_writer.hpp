@@ -28,6 +28,10 @@ struct GltfOptions {
     // One node per shape and color holding all its instances
     // (EXT_mesh_gpu_instancing) instead of one node per bead and connector.
     bool instanced = false;
+    // One mesh per shape and color, the spheres or cylinders merged into it,
+    // each vertex carrying its bead's or connector's number as its feature id
+    // (EXT_mesh_features); not with `instanced`.
+    bool merged = false;
     std::string_view scene_name = "model";  // the root node's and the scene's
 };
 

@@ -1,8 +1,8 @@
 #!/bin/sh
 # The glTF files of another build of the program (the Windows program under
 # Wine, the WebAssembly one under node) against the native program's, byte
-# for byte: every example at each level of detail and instanced, and a
-# full-capacity model at the level it chooses and instanced.
+# for byte: every example at each level of detail, instanced and merged,
+# and a full-capacity model at the level it chooses, instanced and merged.
 # Usage: same-gltf.sh NATIVE OTHER MAKE_MODEL EXAMPLES SCRATCH (the programs by full path)
 set -u
 native="$1" other="$2" make_model="$3" examples="$(cd "$4" && pwd)" scratch="$5"
@@ -28,9 +28,11 @@ for dat in "$examples"/*.dat; do
     stem="$(basename "$dat" .dat)"
     for level in low medium high; do compare "$stem-$level" "$dat" --detail "$level"; done
     compare "$stem-instanced" "$dat" --instanced
+    compare "$stem-merged" "$dat" --merge
 done
 compare capacity "$scratch/capacity.dat"
 compare capacity-instanced "$scratch/capacity.dat" --instanced
+compare capacity-merged "$scratch/capacity.dat" --merge
 
 [ "$failed" -eq 0 ] && echo "$compared glTF files the same bytes as the native program's"
 exit "$failed"

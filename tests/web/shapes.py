@@ -7,9 +7,17 @@ and base color. A geometry whose vertices all lie at one distance from its
 centre is the sphere; one whose vertices take two values along one axis is
 the cylinder. The unit shapes may be of any size and place: what counts is
 where the world matrix puts them.
+
+A merged mesh (one per shape and color) holds many spheres or cylinders: its
+vertices, in world coordinates, carry feature ids, the bead's or connector's
+number. Each id's vertices must lie on the surface of that bead's sphere or
+that connector's cylinder and reach its extent, in the mesh of its color.
 """
 
+import array
+import base64
 import math
+import sys
 
 # tests/tools, where check_vrml lives, is on the path once webcheck is imported.
 import webcheck  # noqa: F401
@@ -184,3 +192,88 @@ def compare(model, geometries, meshes):
 
 def rounded(point):
     return tuple(round(v, 4) for v in point)
+
+
+def floats(text):
+    """Little-endian float32 values from their base64 text."""
+    values = array.array("f")
+    values.frombytes(base64.b64decode(text))
+    if sys.byteorder == "big":
+        values.byteswap()
+    return values
+
+
+def on_sphere(points, centre, radius):
+    """Every point on the sphere's surface, and the points span it."""
+    if not all(close(math.dist(p, centre), radius) for p in points):
+        return False
+    return points_close(bounds_centre(points), centre) and \
+        all(close((max(p[k] for p in points) - min(p[k] for p in points)) / 2, radius) for k in range(3))
+
+
+def on_cylinder(points, start, end, radius):
+    """Every point on the side (at the radius from the axis, between the ends)
+    or on an end's disc, and the points reach both ends and the radius."""
+    axis = [e - s for s, e in zip(start, end)]
+    length = math.hypot(*axis)
+    along, across = [], []
+    for p in points:
+        offset = [c - s for s, c in zip(start, p)]
+        t = sum(a * o for a, o in zip(axis, offset)) / length
+        along.append(t)
+        across.append(math.sqrt(max(0.0, sum(o * o for o in offset) - t * t)))
+    for t, d in zip(along, across):
+        on_side = close(d, radius) and -TOLERANCE <= t <= length * (1 + TOLERANCE) + TOLERANCE
+        on_end = (close(t, 0) or close(t, length)) and d <= radius * (1 + TOLERANCE) + TOLERANCE
+        if not (on_side or on_end):
+            return False
+    return close(min(along), 0) and close(max(along), length) and close(max(across), radius)
+
+
+def compare_merged(model, merged):
+    """Problems and a summary for the merged meshes of a file: each feature
+    id names a bead (label "bead") or connector ("connector") of the model,
+    whose shape its vertices make, in its color; every drawn bead and
+    connector is found once."""
+    beads = {number: (bead[:3], bead[3], VRML_COLORS[color]) for number, (bead, color)
+             in enumerate(zip(model.beads, model.bead_colors), 1) if bead[3] > 0}
+    connectors = {}
+    for number, ((first, second, radius), color) in enumerate(zip(model.connectors, model.connector_colors), 1):
+        start, end = model.beads[first - 1][:3], model.beads[second - 1][:3]
+        if radius > 0 and start != end:
+            connectors[number] = (start, end, radius, VRML_COLORS[color])
+    expected = {"bead": beads, "connector": connectors}
+    found = {"bead": set(), "connector": set()}
+    problems = []
+    for mesh in merged:
+        label = mesh["label"]
+        if label not in expected:
+            problems.append(f"mesh {mesh['name']}: feature ids labelled {label!r}, not bead or connector")
+            continue
+        positions, ids = floats(mesh["positions"]), floats(mesh["ids"])
+        color = tuple(round(c, 3) for c in mesh["color"][:3])
+        groups = {}
+        for vertex, number in enumerate(ids):
+            groups.setdefault(number, []).append(tuple(positions[3 * vertex:3 * vertex + 3]))
+        for number, points in groups.items():
+            shape = expected[label].get(int(number)) if number == int(number) else None
+            name = f"{label} {number:g}"
+            if shape is None:
+                problems.append(f"mesh {mesh['name']}: feature id {number:g} names no {label} drawn")
+            elif int(number) in found[label]:
+                problems.append(f"{name} in more than one place")
+            elif shape[-1] != color:
+                problems.append(f"{name} in mesh {mesh['name']} of color {color}, not {shape[-1]}")
+            elif not (on_sphere(points, *shape[:2]) if label == "bead" else on_cylinder(points, *shape[:3])):
+                kind = "sphere" if label == "bead" else "cylinder"
+                problems.append(f"{name}: {len(points)} vertices, not all on its {kind} of radius {shape[-2]:g} "
+                                f"at {rounded(shape[0])}")
+            found[label].add(int(number))
+    for label, shapes in expected.items():
+        problems += [f"no {label} {number} among the feature ids" for number in sorted(set(shapes) - found[label])]
+    if len(problems) > 10:
+        problems = problems[:10] + [f"... {len(problems) - 10} more"]
+    omitted = len(model.beads) + len(model.connectors) - len(beads) - len(connectors)
+    summary = (f"{len(found['bead'])} spheres and {len(found['connector'])} cylinders in {len(merged)} merged meshes "
+               f"({omitted} omitted), each at its bead's or connector's place, size and color through its feature id")
+    return problems, summary

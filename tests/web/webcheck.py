@@ -186,9 +186,10 @@ def root_problems(name, roots, parents, meshes_are_instanced):
     return problems
 
 
-def write_gltf(run, program):
-    """Runs `sferonda gltf` on every example model of the batch and on a
-    model with omissions; returns (file name, model) for each."""
+def write_gltf(run, program, options=(), suffix=""):
+    """Runs `sferonda gltf` with `options` on every example model of the
+    batch and on a model with omissions, each file's name ending in
+    `suffix`; returns (file name, model) for each."""
     with open(run.path("omissions.dat"), "w") as target:
         target.write(OMISSIONS_DAT)
     with open(run.path("omissions.col"), "w") as target:
@@ -196,14 +197,14 @@ def write_gltf(run, program):
     cases = run.cases + [toolcheck.Case(6, "omissions.dat", "omissions.col", "omissions")]
     written, seen = [], set()
     for case in cases:
-        name = case.name.split()[0] + ".glb"
+        name = case.name.split()[0] + suffix + ".glb"
         if name in seen:
             continue
         seen.add(name)
-        result = subprocess.run([os.path.abspath(program), "gltf", case.dat, case.col, name], cwd=run.folder,
-                                stdin=subprocess.DEVNULL, capture_output=True, text=True, timeout=120)
+        result = subprocess.run([os.path.abspath(program), "gltf", *options, case.dat, case.col, name],
+                                cwd=run.folder, stdin=subprocess.DEVNULL, capture_output=True, text=True, timeout=120)
         if result.returncode != 0 or not os.path.isfile(run.path(name)):
-            sys.exit(f"FAILED: sferonda gltf {case.dat} {case.col} {name} ended with status "
+            sys.exit(f"FAILED: sferonda gltf {' '.join(options)} {case.dat} {case.col} {name} ended with status "
                      f"{result.returncode}: {(result.stderr or result.stdout).strip()}")
         written.append((name, run.model(case)))
     return written
