@@ -121,6 +121,8 @@ if "$python" -c 'import build, skbuild, pybind11' 2> /dev/null; then
     mapfile -t sources < <(find . -mindepth 1 -maxdepth 1 ! -name 'build*' ! -name dist ! -name _skbuild \
         ! -name .venv ! -name .git ! -name web ! -name tests | sed 's|^\./||')
     cp -R "${sources[@]}" "$copy/source/"
+    # The time that a tarball's copy holds, and a checkout's does not.
+    echo "$SOURCE_DATE_EPOCH" > "$copy/source/cmake/commit-time.txt"
     (cd "$copy/source" && "$python" -m build --no-isolation --skip-dependency-check --outdir "$copy/dist") \
         > "$copy/build.log" 2>&1 || { tail -n 30 "$copy/build.log" >&2; exit 1; }
     # setuptools packs the source distribution with the copy's times and owner.
