@@ -54,9 +54,12 @@ if [ -d .git ] || [ -f .git ]; then
         echo "release: the working tree differs from HEAD; $tarball holds HEAD" >&2
     git archive --format=tar --prefix="sferonda-$version/" HEAD | gzip -9n > "$dist/$tarball"
 else
-    mapfile -t sources < <(find . -mindepth 1 -maxdepth 1 ! -name 'build*' ! -name dist ! -name _skbuild \
-        ! -name .venv | sed 's|^\./||' | sort)
-    archive tar "$dist/$tarball" "sferonda-$version" "$SOURCE_DATE_EPOCH" "${sources[@]}"
+    # What .gitignore leaves out stays out.
+    mkdir -p "$work/stage/source"
+    tar -cf - --exclude='./build*' --exclude=./dist --exclude=./_skbuild --exclude=./.venv \
+        --exclude=node_modules --exclude=__pycache__ --exclude='*.egg-info' --exclude='*.swp' . |
+        tar -xf - -C "$work/stage/source"
+    archive tar "$dist/$tarball" "sferonda-$version" "$SOURCE_DATE_EPOCH" "$work/stage/source/"
 fi
 
 # --- The Linux program, static, and the Debian package, from one build.
