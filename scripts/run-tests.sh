@@ -3,8 +3,10 @@
 # test twice: a normal optimised build and a build with AddressSanitizer and
 # UndefinedBehaviorSanitizer, the concurrent runs once more under
 # ThreadSanitizer; then fuzzes for a bounded time. The Windows
-# checks (label windows: the program cross-built and run under Wine) run
-# once, in the first: the sanitizer build has none.
+# checks (label windows: the program cross-built and run under Wine) and
+# the release's downloads (label release: scripts/release.sh, reusing the
+# web and Windows builds, then each download checked) run once, in the
+# first: the sanitizer build has none.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs="$(nproc)"

@@ -67,7 +67,7 @@ TEST(CommandLine, HelpAndVersionGoToStandardOutput) {
     EXPECT_EQ(help.standard_error, "");
     EXPECT_EQ(help.exit_status, 0);
     ProcessResult version = run_sferonda_with(scratch.path(), {"--version"});
-    EXPECT_EQ(version.standard_output, "sferonda 3.0.0\n");
+    EXPECT_EQ(version.standard_output, "sferonda 3.1.0\n");
     EXPECT_EQ(version.standard_error, "");
     EXPECT_EQ(version.exit_status, 0);
     EXPECT_TRUE(files_in(scratch).empty()) << "no log, no file of any kind";
