@@ -17,7 +17,7 @@ rm -rf "$scratch"
 mkdir -p "$scratch"
 
 # The tracked and the new files of the working tree, as a user's clone
-# would have them; without git, the whole tree but its build folders. Taken
+# would have them, with the commit's time; without git, the whole tree but its build folders. Taken
 # once, so that both builds see the same sources.
 copy_source() {
   mkdir -p "$1"
@@ -25,6 +25,9 @@ copy_source() {
     (cd "$source" && git ls-files -z --cached --others --exclude-standard |
       xargs -0 sh -c 'for path; do [ -f "$path" ] && printf "%s\0" "$path"; done' sh |
       tar --null -T - -cf -) | tar -xf - -C "$1"
+    # What `git archive` writes there, so that the copies date their files
+    # and the changelog's entry by the commit as the checkout does.
+    git -C "$source" log -1 --format=%ct > "$1/cmake/commit-time.txt"
   else
     tar -C "$source" --exclude='./build*' --exclude=./.git -cf - . | tar -xf - -C "$1"
   fi
